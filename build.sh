@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs Quorvel and Tessellon on Debian.
+#   ./build.sh demo    install what is missing, build, convert the bundled example
+#   ./build.sh test    install what is missing, build, run every test
+#   ./build.sh wizard  install what is missing, build, start the wizard
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(cmake g++ make libgtest-dev libgmock-dev qt6-base-dev)
+
+install_missing() {
+    local missing=()
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$package")
+    done
+    if ((${#missing[@]})); then
+        echo "Installing: ${missing[*]}"
+        apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+    fi
+}
+
+build() {
+    cmake --preset dev >/dev/null
+    cmake --build --preset dev -j"$(nproc)"
+}
+
+demo() {
+    install_missing "${packages[@]}"
+    build
+    local out=out/example
+    rm -rf "$out"
+    mkdir -p "$out"
+    # Drive C: is the repository itself, so the example's paths read as C:\examples\...
+    QUORVEL_DRIVE_C="$PWD" build/dev/converter/Quorvel \
+        'C:\examples\weather\weather.cws' 'C:\examples\cvi' 'C:\out\example'
+    echo
+    echo "== C:\\out\\example\\weather.prj =="
+    tr -d '\r' <"$out/weather.prj"
+    echo
+    echo "== folders and files written =="
+    (cd "$out" && find . | sort)
+}
+
+run_tests() {
+    install_missing "${packages[@]}"
+    build
+    QT_QPA_PLATFORM=offscreen ctest --preset dev -j"$(nproc)"
+}
+
+case "${1:-}" in
+demo) demo ;;
+test) run_tests ;;
+wizard)
+    install_missing "${packages[@]}"
+    build
+    PATH="$PWD/build/dev/converter:$PATH" build/dev/wizard/Tessellon
+    ;;
+*)
+    echo "usage: $0 demo|test|wizard" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,28 @@
+#include "StringHelpers.h"
+
+#include <algorithm>
+
+std::string stripChar(const std::string& text, char byte) {
+    const std::size_t first = text.find_first_not_of(byte);
+    if (first == std::string::npos)
+        return std::string();
+    const std::size_t last = text.find_last_not_of(byte);
+    return text.substr(first, last - first + 1);
+}
+
+std::string trimValue(const std::string& text) { return stripChar(stripChar(text, ' '), '"'); }
+
+std::string toNativeSeparators(std::string path) {
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
+
+std::string afterLastBackslash(const std::string& path) {
+    const std::size_t slash = path.rfind('\\');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string beforeLastBackslash(const std::string& path) {
+    const std::size_t slash = path.rfind('\\');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+/// text without every leading, then every trailing occurrence of byte; empty when
+/// text is made of that byte only.
+std::string stripChar(const std::string& text, char byte);
+
+/// text without surrounding spaces, then without surrounding double quotes.
+/// Tabs stay, and so do the spaces inside the quotes.
+std::string trimValue(const std::string& text);
+
+/// path with every "/" turned into "\".
+std::string toNativeSeparators(std::string path);
+
+/// The text after the last "\" of path; the whole path when it has none.
+std::string afterLastBackslash(const std::string& path);
+
+/// The text of path up to, not including, its last "\"; empty when it has none.
+std::string beforeLastBackslash(const std::string& path);

@@ -1,0 +1,122 @@
+#include "WorkspaceConverter.h"
+
+#include <ostream>
+
+#include "Errors.h"
+#include "Host.h"
+#include "StringHelpers.h"
+#include "WorkspaceFile.h"
+
+namespace {
+
+/// The root group's name: the file name of path without its last four bytes.
+std::string rootGroupName(const std::string& sourcePath) {
+    std::string name = afterLastBackslash(sourcePath);
+    if (name.size() >= 4)
+        name.resize(name.size() - 4);
+    return name;
+}
+
+/// A workspace project's group name: its file name cut before the first ".".
+std::string projectGroupName(const std::string& projectPath) {
+    const std::string name = afterLastBackslash(projectPath);
+    return name.substr(0, name.find('.'));
+}
+
+/// path up to and including its last "\".
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('\\');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+} // namespace
+
+WorkspaceConverter::WorkspaceConverter(const std::string& sourcePath, const std::string& cviDir,
+                                       const std::string& destFolder, platform::Host& host,
+                                       std::ostream& console)
+    : sourcePath(sourcePath), cviDir(cviDir), destFolder(destFolder), host(host), console(console),
+      rootGroup(std::make_unique<ProjectGroup>(rootGroupName(sourcePath), this)), parser(this) {}
+
+WorkspaceConverter::~WorkspaceConverter() { rootGroup.reset(); }
+
+void WorkspaceConverter::addExtensions(const std::string& value) {
+    std::size_t from = 0;
+    for (;;) {
+        const std::size_t comma = value.find(',', from);
+        if (comma == std::string::npos) {
+            extensions.push_back(value.substr(from));
+            return;
+        }
+        extensions.push_back(value.substr(from, comma - from));
+        from = comma + 1;
+    }
+}
+
+void WorkspaceConverter::printLine(const std::string& line) const {
+    console << line << '\n';
+    console.flush();
+}
+
+std::vector<std::string> WorkspaceConverter::readProjectList() {
+    if (sourcePath.find(".cws") == std::string::npos)
+        return {sourcePath};
+    failedInput = sourcePath;
+    auto file = host.openTextForReading(sourcePath);
+    if (!file)
+        throw AsciiReaderError(2);
+    CviLineReader reader(std::move(file));
+    return readWorkspaceProjects(reader, beforeLastBackslash(sourcePath));
+}
+
+void WorkspaceConverter::readProjects(const std::vector<std::string>& projects) {
+    for (const std::string& entry : projects) {
+        const std::string projectPath = toNativeSeparators(entry);
+        ProjectGroup* target = rootGroup.get();
+        if (entry == sourcePath) {
+            rootGroup->setSourceFolder(folderOf(projectPath));
+        } else {
+            auto group = std::make_unique<ProjectGroup>(projectGroupName(projectPath), this);
+            group->setSourceFolder(folderOf(projectPath));
+            target = group.get();
+            rootGroup->addSubGroup(std::move(group));
+        }
+        parser.setGroup(target);
+        parser.setConverter(this);
+        parser.setCviDir(cviDir);
+        parser.setAcceptedExtensions(extensions);
+        failedInput = projectPath;
+        parser.open(projectPath);
+        parser.parse();
+    }
+}
+
+int WorkspaceConverter::run() {
+    try {
+        readProjects(readProjectList());
+        return writeProjectFile();
+    } catch (const AsciiReaderError& error) {
+        if (error.code == 2)
+            printLine("Could not open file: " + failedInput);
+    } catch (const IOERROR& error) {
+        if (error.code == 1)
+            printLine("Could not create directory: " + error.path);
+        else if (error.code == 2)
+            printLine("Could not write file: " + error.path);
+    }
+    return 1;
+}
+
+int WorkspaceConverter::writeProjectFile() {
+    const std::string projectFile = destFolder + "\\" + projectName + ".prj";
+    auto out = host.openTextForWriting(projectFile);
+    if (!out)
+        throw IOERROR(2, projectFile);
+    printLine("Creating Corvane/Corvane++ Project ...");
+    out->writeLine("VersionTag45");
+    out->flush();
+    rootGroup->write(*out, std::string(),
+                     destFolder + "\\person\\" + projectName + ".p_a");
+    out->close();
+    printLine("Corvane/Corvane++ Project Completed!");
+    return 0;
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CviProjectParser.h"
+#include "ProjectGroup.h"
+
+namespace platform {
+class Host;
+}
+
+/// The one object of a conversion run: its settings, the group tree and the reader.
+class WorkspaceConverter {
+public:
+    /// Keeps the three absolute paths and creates the root group, named after the
+    /// source file. host and console must outlive the converter.
+    WorkspaceConverter(const std::string& sourcePath, const std::string& cviDir,
+                       const std::string& destFolder, platform::Host& host,
+                       std::ostream& console);
+    ~WorkspaceConverter();
+    WorkspaceConverter(const WorkspaceConverter&) = delete;
+    WorkspaceConverter& operator=(const WorkspaceConverter&) = delete;
+
+    /// Appends every comma-separated part of one "-ext" value, empty parts included.
+    void addExtensions(const std::string& value);
+    void setProjectName(const std::string& value) { projectName = value; }
+    void setMessagePersonality(const std::string& value) { messagePersonality = value; }
+    void setAnalyserPersonality(const std::string& value) { analyserPersonality = value; }
+    void setCompilerPersonality(const std::string& value) { compilerPersonality = value; }
+
+    std::string getDestFolder() const { return destFolder; }
+    std::string getProjectName() const { return projectName; }
+    std::string getMessagePersonality() const { return messagePersonality; }
+    std::string getAnalyserPersonality() const { return analyserPersonality; }
+    std::string getCompilerPersonality() const { return compilerPersonality; }
+    const std::vector<std::string>& getExtensions() const { return extensions; }
+    const ProjectGroup& getRootGroup() const { return *rootGroup; }
+
+    /// The host every file and folder goes through.
+    platform::Host& getHost() const { return host; }
+    /// Prints one console line and flushes it.
+    void printLine(const std::string& line) const;
+
+    /// The whole conversion: reads every project, then writes. Returns 0, or 1 after
+    /// printing the one line that says what failed.
+    int run();
+    /// Writes the Corvane project file; returns 0. Throws IOERROR.
+    int writeProjectFile();
+
+private:
+    /// The CVI project files to convert, in order. Throws AsciiReaderError code 2
+    /// when the workspace file cannot be opened.
+    std::vector<std::string> readProjectList();
+    /// Reads every project of the list into its group.
+    void readProjects(const std::vector<std::string>& projects);
+
+    std::string sourcePath;
+    std::string cviDir;
+    std::string destFolder;
+    std::string projectName;
+    std::string messagePersonality;
+    std::string analyserPersonality;
+    std::string compilerPersonality;
+    std::vector<std::string> extensions;
+    platform::Host& host;
+    std::ostream& console;
+    std::unique_ptr<ProjectGroup> rootGroup;
+    CviProjectParser parser;
+    /// The project file being read, for the failure line.
+    std::string failedInput;
+};

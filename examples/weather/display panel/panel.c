@@ -1,0 +1,1 @@
+int panel(void) { return 3; }

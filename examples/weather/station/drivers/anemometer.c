@@ -1,0 +1,1 @@
+int wind(void) { return 2; }

@@ -1,0 +1,1 @@
+int sample(void) { return 1; }

@@ -1,0 +1,19 @@
+#include "Host.h"
+
+namespace platform {
+
+std::unique_ptr<TextReader> Host::openTextForReading(const std::string& path) {
+    auto source = openForReading(path);
+    if (!source)
+        return nullptr;
+    return std::make_unique<TextReader>(std::move(source));
+}
+
+std::unique_ptr<TextWriter> Host::openTextForWriting(const std::string& path) {
+    auto sink = openForWriting(path);
+    if (!sink)
+        return nullptr;
+    return std::make_unique<TextWriter>(std::move(sink));
+}
+
+} // namespace platform

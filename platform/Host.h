@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "TextFile.h"
+
+namespace platform {
+
+/// The outcome of creating one folder.
+enum class FolderResult { Created, AlreadyExists, Failed };
+
+/// Raised when the host cannot give a current folder at all (POSIX: the working
+/// directory lies under no mapped drive). Its text is a one-line explanation.
+class HostError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+/// Everything the programs need from the host, on Windows-form paths ("C:\dir\file").
+/// Abstract so that the logic above it can run against an in-memory fake in tests.
+class Host {
+public:
+    virtual ~Host() = default;
+
+    /// The current folder in Windows form ("C:\dir", or "C:\" at a drive root);
+    /// nothing when the host cannot express it.
+    virtual std::optional<std::string> currentFolder() = 0;
+
+    /// Makes a bare drive such as "D:" current, with the folder the host keeps for it.
+    /// Returns false, changing nothing, when the drive cannot be made current.
+    virtual bool makeDriveCurrent(const std::string& drive) = 0;
+
+    /// True when a file or a folder exists under the path.
+    virtual bool exists(const std::string& path) = 0;
+
+    /// Creates one folder (its parent must exist) and tells an existing one apart.
+    virtual FolderResult makeFolder(const std::string& path) = 0;
+
+    /// Opens a file's bytes for reading; null when it cannot be opened.
+    virtual std::unique_ptr<ByteSource> openForReading(const std::string& path) = 0;
+
+    /// Creates or truncates a file for writing its bytes; null when it cannot be opened.
+    virtual std::unique_ptr<ByteSink> openForWriting(const std::string& path) = 0;
+
+    /// The Windows form of a path as the host's own dialogs return it; the path
+    /// unchanged when it has no such form.
+    virtual std::string windowsPathOf(const std::string& hostPath) = 0;
+
+    /// Opens a text file for reading by lines; null when it cannot be opened.
+    std::unique_ptr<TextReader> openTextForReading(const std::string& path);
+
+    /// Creates or truncates a text file; null when it cannot be opened.
+    std::unique_ptr<TextWriter> openTextForWriting(const std::string& path);
+};
+
+/// The host this program runs on. Throws HostError when the host cannot be used.
+std::unique_ptr<Host> makeSystemHost();
+
+} // namespace platform

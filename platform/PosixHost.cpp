@@ -1,0 +1,244 @@
+#include "PosixHost.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+std::optional<int> driveIndex(char letter) {
+    if (letter >= 'a' && letter <= 'z')
+        return letter - 'a';
+    if (letter >= 'A' && letter <= 'Z')
+        return letter - 'A';
+    return std::nullopt;
+}
+
+bool isSeparator(char c) { return c == '\\' || c == '/'; }
+
+std::optional<std::string> workingDirectory() {
+    // getcwd needs a buffer that fits; grow it rather than cut a deep folder short.
+    std::string buffer(4096, '\0');
+    for (;;) {
+        if (getcwd(&buffer[0], buffer.size())) {
+            buffer.resize(std::char_traits<char>::length(buffer.c_str()));
+            return buffer;
+        }
+        if (errno != ERANGE)
+            return std::nullopt;
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+/// root holds path when path is the root itself or lies below it.
+bool holds(const std::string& root, const std::string& path) {
+    if (path.compare(0, root.size(), root) != 0)
+        return false;
+    return path.size() == root.size() || path[root.size()] == '/';
+}
+
+class FileSource : public ByteSource {
+public:
+    explicit FileSource(std::FILE* file) : file(file) {}
+    ~FileSource() override { std::fclose(file); }
+    std::size_t read(char* buffer, std::size_t size) override {
+        return std::fread(buffer, 1, size, file);
+    }
+
+private:
+    std::FILE* file;
+};
+
+class FileSink : public ByteSink {
+public:
+    explicit FileSink(std::FILE* file) : file(file) {}
+    ~FileSink() override { close(); }
+    bool write(const char* data, std::size_t size) override {
+        return file && std::fwrite(data, 1, size, file) == size;
+    }
+    bool flush() override { return file && std::fflush(file) == 0; }
+    bool close() override {
+        if (!file)
+            return false;
+        const bool ok = std::fclose(file) == 0;
+        file = nullptr;
+        return ok;
+    }
+
+private:
+    std::FILE* file;
+};
+
+} // namespace
+
+PosixHost::PosixHost(
+    const std::function<std::optional<std::string>(const std::string&)>& lookup) {
+    for (int drive = 0; drive < driveCount; ++drive) {
+        const std::string name = std::string("QUORVEL_DRIVE_") + char('A' + drive);
+        std::optional<std::string> root = lookup(name);
+        if (!root && drive == 'C' - 'A')
+            root = "/";
+        if (!root || root->empty())
+            continue;
+        while (!root->empty() && root->back() == '/')
+            root->pop_back();
+        roots[drive] = *root;
+        folders[drive] = root->empty() ? "/" : *root;
+    }
+    if (auto cwd = workingDirectory())
+        current = driveHolding(*cwd);
+}
+
+std::optional<int> PosixHost::driveHolding(const std::string& hostPath) const {
+    std::optional<int> best;
+    for (int drive = 0; drive < driveCount; ++drive) {
+        if (roots[drive] && holds(*roots[drive], hostPath) &&
+            (!best || roots[drive]->size() > roots[*best]->size()))
+            best = drive;
+    }
+    return best;
+}
+
+std::optional<int> PosixHost::placeCurrentDrive() {
+    const auto cwd = workingDirectory();
+    if (!cwd)
+        return std::nullopt;
+    if (!current || !holds(*roots[*current], *cwd))
+        current = driveHolding(*cwd);
+    return current;
+}
+
+std::optional<std::string> PosixHost::currentFolder() {
+    const auto drive = placeCurrentDrive();
+    const auto cwd = workingDirectory();
+    if (!drive || !cwd)
+        return std::nullopt;
+    std::string folder = std::string(1, char('A' + *drive)) + ":";
+    const std::string rest = cwd->substr(roots[*drive]->size());
+    folder += rest.empty() ? "\\" : rest;
+    for (char& c : folder)
+        if (c == '/')
+            c = '\\';
+    return folder;
+}
+
+bool PosixHost::makeDriveCurrent(const std::string& drive) {
+    if (drive.size() != 2 || drive[1] != ':')
+        return false;
+    const auto target = driveIndex(drive[0]);
+    if (!target || !roots[*target])
+        return false;
+    const auto from = placeCurrentDrive();
+    const auto cwd = workingDirectory();
+    if (chdir(folders[*target].c_str()) != 0)
+        return false;
+    if (from && cwd)
+        folders[*from] = *cwd;
+    current = *target;
+    return true;
+}
+
+std::optional<std::string> PosixHost::hostPathOf(const std::string& path) {
+    std::string host;
+    std::size_t rest = 0;
+    if (path.size() >= 2 && path[1] == ':') {
+        const auto drive = driveIndex(path[0]);
+        if (!drive || !roots[*drive])
+            return std::nullopt;
+        if (path.size() >= 3 && isSeparator(path[2])) {
+            host = *roots[*drive];
+        } else {
+            placeCurrentDrive();
+            const auto cwd = workingDirectory();
+            host = (current == drive && cwd) ? *cwd : folders[*drive];
+            host += '/';
+        }
+        rest = 2;
+    } else if (!path.empty() && isSeparator(path[0])) {
+        const auto drive = placeCurrentDrive();
+        if (!drive)
+            return std::nullopt;
+        host = *roots[*drive];
+    }
+    host.append(path, rest, std::string::npos);
+    for (char& c : host)
+        if (c == '\\')
+            c = '/';
+    return host;
+}
+
+bool PosixHost::exists(const std::string& path) {
+    const auto host = hostPathOf(path);
+    struct stat info;
+    return host && !host->empty() && stat(host->c_str(), &info) == 0;
+}
+
+FolderResult PosixHost::makeFolder(const std::string& path) {
+    const auto host = hostPathOf(path);
+    if (!host || host->empty())
+        return FolderResult::Failed;
+    if (mkdir(host->c_str(), 0777) == 0)
+        return FolderResult::Created;
+    return errno == EEXIST ? FolderResult::AlreadyExists : FolderResult::Failed;
+}
+
+std::unique_ptr<ByteSource> PosixHost::openForReading(const std::string& path) {
+    const auto host = hostPathOf(path);
+    if (!host || host->empty())
+        return nullptr;
+    struct stat info;
+    // A folder opens on Linux but reads nothing; Windows refuses it, and so do we.
+    if (stat(host->c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+        return nullptr;
+    std::FILE* file = std::fopen(host->c_str(), "rb");
+    if (!file)
+        return nullptr;
+    return std::make_unique<FileSource>(file);
+}
+
+std::unique_ptr<ByteSink> PosixHost::openForWriting(const std::string& path) {
+    const auto host = hostPathOf(path);
+    if (!host || host->empty())
+        return nullptr;
+    std::FILE* file = std::fopen(host->c_str(), "wb");
+    if (!file)
+        return nullptr;
+    return std::make_unique<FileSink>(file);
+}
+
+std::string PosixHost::windowsPathOf(const std::string& hostPath) {
+    std::string absolute = hostPath;
+    if (absolute.empty() || absolute[0] != '/') {
+        const auto cwd = workingDirectory();
+        if (!cwd)
+            return hostPath;
+        absolute = *cwd + "/" + absolute;
+    }
+    while (absolute.size() > 1 && absolute.back() == '/')
+        absolute.pop_back();
+    const auto drive = driveHolding(absolute);
+    if (!drive)
+        return hostPath;
+    std::string rest = absolute.substr(roots[*drive]->size());
+    if (rest.empty())
+        rest = "/";
+    for (char& c : rest)
+        if (c == '/')
+            c = '\\';
+    return std::string(1, char('A' + *drive)) + ":" + rest;
+}
+
+std::unique_ptr<Host> makeSystemHost() {
+    return std::make_unique<PosixHost>([](const std::string& name) -> std::optional<std::string> {
+        const char* value = std::getenv(name.c_str());
+        if (!value)
+            return std::nullopt;
+        return std::string(value);
+    });
+}
+
+} // namespace platform

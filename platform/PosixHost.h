@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "Host.h"
+
+namespace platform {
+
+/// The host on POSIX systems, with Windows drives emulated the way Wine does:
+/// QUORVEL_DRIVE_X names the host folder that is the root of drive X: (C: is "/"
+/// unless set), and every drive keeps its own current folder, initially its root.
+class PosixHost : public Host {
+public:
+    /// Reads the drive table through lookup (an environment variable's value, or
+    /// nothing) and places the current drive by the working directory.
+    explicit PosixHost(const std::function<std::optional<std::string>(const std::string&)>& lookup);
+
+    std::optional<std::string> currentFolder() override;
+    bool makeDriveCurrent(const std::string& drive) override;
+    bool exists(const std::string& path) override;
+    FolderResult makeFolder(const std::string& path) override;
+    std::unique_ptr<ByteSource> openForReading(const std::string& path) override;
+    std::unique_ptr<ByteSink> openForWriting(const std::string& path) override;
+    std::string windowsPathOf(const std::string& hostPath) override;
+
+    /// The host path of a Windows-form path; nothing when it lies on an unmapped drive.
+    std::optional<std::string> hostPathOf(const std::string& path);
+
+private:
+    static constexpr int driveCount = 26;
+    /// The mapped drive whose root holds the host path (longest root, then lowest letter).
+    std::optional<int> driveHolding(const std::string& hostPath) const;
+    /// The drive that is current now, placed again if the working directory moved.
+    std::optional<int> placeCurrentDrive();
+
+    /// Host root of each drive without its trailing "/" ("" for "/"); unset when unmapped.
+    std::array<std::optional<std::string>, driveCount> roots;
+    /// The host folder each drive keeps as its current folder.
+    std::array<std::string, driveCount> folders;
+    std::optional<int> current;
+};
+
+} // namespace platform

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+/// What one run of a program left behind.
+struct RunResult {
+    int status = -1;       ///< exit status, or -1 when the program did not exit normally
+    std::string out;       ///< standard output
+    std::string err;       ///< standard error
+};
+
+/// A throwaway folder tree standing for drives: C: (and any drive mapped later)
+/// is a folder of its own, and the program under test runs with the drive table.
+class Sandbox {
+public:
+    Sandbox();
+    ~Sandbox();
+    Sandbox(const Sandbox&) = delete;
+    Sandbox& operator=(const Sandbox&) = delete;
+
+    /// Gives drive letter a folder of its own (C: always has one).
+    void mapDrive(char letter);
+    /// The host path of a drive-absolute Windows path ("C:\ws\all.cws").
+    std::filesystem::path host(const std::string& windowsPath) const;
+    /// Writes bytes to a file, making the folders above it.
+    void writeFile(const std::string& windowsPath, const std::string& bytes) const;
+    /// The bytes of a file; empty when there is none.
+    std::string readFile(const std::string& windowsPath) const;
+    bool isFolder(const std::string& windowsPath) const;
+    bool isFile(const std::string& windowsPath) const;
+    void makeFolder(const std::string& windowsPath) const;
+
+    /// Runs the program under test with args from the drive-absolute folder cwd.
+    RunResult run(const std::vector<std::string>& args, const std::string& cwd = "C:\\") const;
+
+private:
+    std::filesystem::path root;
+    std::vector<char> drives;
+};
+
+/// text with every line feed preceded by a carriage return.
+std::string crlf(const std::string& text);

@@ -1,0 +1,180 @@
+#include "FakeHost.h"
+
+#include <cstring>
+
+namespace {
+
+bool isSeparator(char c) { return c == '\\' || c == '/'; }
+
+char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+std::string parentOf(const std::string& canonicalPath) {
+    const std::size_t slash = canonicalPath.rfind('\\');
+    if (slash == std::string::npos || slash <= 2)
+        return canonicalPath.substr(0, 3);
+    return canonicalPath.substr(0, slash);
+}
+
+class FakeSource : public platform::ByteSource {
+public:
+    explicit FakeSource(std::string bytes) : bytes(std::move(bytes)) {}
+    std::size_t read(char* buffer, std::size_t size) override {
+        const std::size_t n = std::min(size, bytes.size() - position);
+        std::memcpy(buffer, bytes.data() + position, n);
+        position += n;
+        return n;
+    }
+
+private:
+    std::string bytes;
+    std::size_t position = 0;
+};
+
+} // namespace
+
+class FakeSink : public platform::ByteSink {
+public:
+    FakeSink(std::map<std::string, std::string>& files, std::string key)
+        : files(files), key(std::move(key)) {}
+    bool write(const char* data, std::size_t size) override {
+        files[key].append(data, size);
+        return true;
+    }
+    bool flush() override { return true; }
+    bool close() override { return true; }
+
+private:
+    std::map<std::string, std::string>& files;
+    std::string key;
+};
+
+FakeHost::FakeHost() {
+    addDrive('C');
+    currentDrive = 'C';
+}
+
+void FakeHost::addDrive(char letter) {
+    letter = upper(letter);
+    drives.insert(letter);
+    driveFolders[letter] = std::string(1, letter) + ":\\";
+    folders.insert(std::string(1, letter) + ":\\");
+}
+
+std::string FakeHost::canonical(const std::string& path) {
+    std::string full;
+    std::size_t rest = 0;
+    if (path.size() >= 2 && path[1] == ':') {
+        const char drive = upper(path[0]);
+        if (!drives.count(drive))
+            return std::string();
+        if (path.size() >= 3 && isSeparator(path[2]))
+            full = std::string(1, drive) + ":\\";
+        else
+            full = driveFolders[drive] + "\\";
+        rest = 2;
+    } else if (!path.empty() && isSeparator(path[0])) {
+        full = std::string(1, currentDrive) + ":\\";
+    } else {
+        full = driveFolders[currentDrive] + "\\";
+    }
+    full += path.substr(rest);
+    std::vector<std::string> parts;
+    std::string part;
+    for (std::size_t i = 3; i <= full.size(); ++i) {
+        if (i == full.size() || isSeparator(full[i])) {
+            if (part == "..") {
+                if (!parts.empty())
+                    parts.pop_back();
+            } else if (!part.empty() && part != ".") {
+                parts.push_back(part);
+            }
+            part.clear();
+        } else {
+            part += full[i];
+        }
+    }
+    std::string result = full.substr(0, 2) + "\\";
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        result += (i ? "\\" : "") + parts[i];
+    return result;
+}
+
+std::optional<std::string> FakeHost::currentFolder() { return driveFolders[currentDrive]; }
+
+bool FakeHost::makeDriveCurrent(const std::string& drive) {
+    if (drive.size() != 2 || drive[1] != ':' || !drives.count(upper(drive[0])))
+        return false;
+    currentDrive = upper(drive[0]);
+    return true;
+}
+
+bool FakeHost::exists(const std::string& path) { return isFolder(path) || isFile(path); }
+
+bool FakeHost::isFolder(const std::string& path) {
+    const std::string key = canonical(path);
+    return !key.empty() && folders.count(key);
+}
+
+bool FakeHost::isFile(const std::string& path) {
+    const std::string key = canonical(path);
+    return !key.empty() && files.count(key);
+}
+
+platform::FolderResult FakeHost::makeFolder(const std::string& path) {
+    const std::string key = canonical(path);
+    if (key.empty() || failingFolders.count(key))
+        return platform::FolderResult::Failed;
+    if (folders.count(key) || files.count(key))
+        return platform::FolderResult::AlreadyExists;
+    if (!folders.count(parentOf(key)))
+        return platform::FolderResult::Failed;
+    folders.insert(key);
+    madeFolders.push_back(key);
+    return platform::FolderResult::Created;
+}
+
+std::unique_ptr<platform::ByteSource> FakeHost::openForReading(const std::string& path) {
+    const std::string key = canonical(path);
+    const auto found = files.find(key);
+    if (found == files.end())
+        return nullptr;
+    return std::make_unique<FakeSource>(found->second);
+}
+
+std::unique_ptr<platform::ByteSink> FakeHost::openForWriting(const std::string& path) {
+    const std::string key = canonical(path);
+    if (key.empty() || failingWrites.count(key) || folders.count(key) ||
+        !folders.count(parentOf(key)))
+        return nullptr;
+    files[key].clear();
+    return std::make_unique<FakeSink>(files, key);
+}
+
+void FakeHost::addFolder(const std::string& folder) {
+    const std::string key = canonical(folder);
+    for (std::size_t i = 3; i <= key.size(); ++i)
+        if (i == key.size() || key[i] == '\\')
+            folders.insert(key.substr(0, i));
+}
+
+void FakeHost::addFile(const std::string& path, const std::string& bytes) {
+    const std::string key = canonical(path);
+    addFolder(parentOf(key));
+    files[key] = bytes;
+}
+
+void FakeHost::setCurrentFolder(const std::string& folder) {
+    setDriveFolder(folder);
+    currentDrive = upper(folder[0]);
+}
+
+void FakeHost::setDriveFolder(const std::string& folder) {
+    const char drive = upper(folder[0]);
+    driveFolders[drive] = folder;
+    addFolder(folder);
+}
+
+std::string FakeHost::fileBytes(const std::string& path) {
+    const auto found = files.find(canonical(path));
+    return found == files.end() ? std::string() : found->second;
+}

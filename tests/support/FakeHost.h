@@ -1,0 +1,59 @@
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "Host.h"
+
+/// An in-memory host for tests: drives, folders and files held as Windows-form
+/// paths, every folder made recorded in order, and chosen operations made to fail.
+class FakeHost : public platform::Host {
+public:
+    /// A host with drive C: only, its current folder C:\ .
+    FakeHost();
+
+    std::optional<std::string> currentFolder() override;
+    bool makeDriveCurrent(const std::string& drive) override;
+    bool exists(const std::string& path) override;
+    platform::FolderResult makeFolder(const std::string& path) override;
+    std::unique_ptr<platform::ByteSource> openForReading(const std::string& path) override;
+    std::unique_ptr<platform::ByteSink> openForWriting(const std::string& path) override;
+    std::string windowsPathOf(const std::string& hostPath) override { return hostPath; }
+
+    /// Maps a drive letter, with its current folder at its root.
+    void addDrive(char letter);
+    /// Makes folder (and every folder above it) exist.
+    void addFolder(const std::string& folder);
+    /// Makes a file with the given bytes, and the folders above it.
+    void addFile(const std::string& path, const std::string& bytes);
+    /// Sets the current drive and its current folder ("D:\work").
+    void setCurrentFolder(const std::string& folder);
+    /// Sets the folder a drive keeps without making it current.
+    void setDriveFolder(const std::string& folder);
+
+    bool isFolder(const std::string& path);
+    bool isFile(const std::string& path);
+    /// The bytes of a file as they stand on disk; empty when there is none.
+    std::string fileBytes(const std::string& path);
+
+    /// Folders made by makeFolder, in order, as canonical paths.
+    std::vector<std::string> madeFolders;
+    /// Canonical paths for which makeFolder fails.
+    std::set<std::string> failingFolders;
+    /// Canonical paths that cannot be opened for writing.
+    std::set<std::string> failingWrites;
+
+    /// The canonical form of a path: upper-case drive, "\" separators, "." and ".."
+    /// resolved; empty when the path names nothing.
+    std::string canonical(const std::string& path);
+
+private:
+    friend class FakeSink;
+    std::set<char> drives;
+    std::map<char, std::string> driveFolders;
+    char currentDrive = 'C';
+    std::set<std::string> folders;
+    std::map<std::string, std::string> files;
+};
