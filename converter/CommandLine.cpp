@@ -71,8 +71,7 @@ void applyOptions(const std::vector<std::string>& args, WorkspaceConverter& conv
     }
 }
 
-int runQuorvel(const std::vector<std::string>& args, platform::Host& host,
-               std::ostream& console) {
+int runQuorvel(const std::vector<std::string>& args, platform::Host& host, std::ostream& console) {
     if (args.size() < 3) {
         printUsage(console);
         return 0;

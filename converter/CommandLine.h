@@ -27,5 +27,4 @@ void applyOptions(const std::vector<std::string>& args, WorkspaceConverter& conv
 
 /// One whole run of the converter on its arguments (without the program name);
 /// returns the exit status. Exceptions other than the converter's own pass through.
-int runQuorvel(const std::vector<std::string>& args, platform::Host& host,
-               std::ostream& console);
+int runQuorvel(const std::vector<std::string>& args, platform::Host& host, std::ostream& console);

@@ -18,12 +18,18 @@ void ProjectGroup::addSubGroup(std::unique_ptr<ProjectGroup> group) {
     subGroups.push_back(std::move(group));
 }
 
-void ProjectGroup::addFile(const std::string& path) { files.push_back(path); }
+void ProjectGroup::addFile(const std::string& path) {
+    files.push_back(path);
+}
 
-void ProjectGroup::addIncludePath(const std::string& folder) { includePaths.insert(folder); }
+void ProjectGroup::addIncludePath(const std::string& folder) {
+    includePaths.insert(folder);
+}
 
 void ProjectGroup::setDefine(const std::string& name, const std::string& value) {
     defines[name] = value;
 }
 
-void ProjectGroup::setSourceFolder(const std::string& folder) { sourceFolder = folder; }
+void ProjectGroup::setSourceFolder(const std::string& folder) {
+    sourceFolder = folder;
+}

@@ -10,7 +10,9 @@ std::string stripChar(const std::string& text, char byte) {
     return text.substr(first, last - first + 1);
 }
 
-std::string trimValue(const std::string& text) { return stripChar(stripChar(text, ' '), '"'); }
+std::string trimValue(const std::string& text) {
+    return stripChar(stripChar(text, ' '), '"');
+}
 
 std::string toNativeSeparators(std::string path) {
     std::replace(path.begin(), path.end(), '/', '\\');

@@ -37,7 +37,9 @@ WorkspaceConverter::WorkspaceConverter(const std::string& sourcePath, const std:
     : sourcePath(sourcePath), cviDir(cviDir), destFolder(destFolder), host(host), console(console),
       rootGroup(std::make_unique<ProjectGroup>(rootGroupName(sourcePath), this)), parser(this) {}
 
-WorkspaceConverter::~WorkspaceConverter() { rootGroup.reset(); }
+WorkspaceConverter::~WorkspaceConverter() {
+    rootGroup.reset();
+}
 
 void WorkspaceConverter::addExtensions(const std::string& value) {
     std::size_t from = 0;
@@ -114,8 +116,7 @@ int WorkspaceConverter::writeProjectFile() {
     printLine("Creating Corvane/Corvane++ Project ...");
     out->writeLine("VersionTag45");
     out->flush();
-    rootGroup->write(*out, std::string(),
-                     destFolder + "\\person\\" + projectName + ".p_a");
+    rootGroup->write(*out, std::string(), destFolder + "\\person\\" + projectName + ".p_a");
     out->close();
     printLine("Corvane/Corvane++ Project Completed!");
     return 0;

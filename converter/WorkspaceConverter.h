@@ -18,8 +18,7 @@ public:
     /// Keeps the three absolute paths and creates the root group, named after the
     /// source file. host and console must outlive the converter.
     WorkspaceConverter(const std::string& sourcePath, const std::string& cviDir,
-                       const std::string& destFolder, platform::Host& host,
-                       std::ostream& console);
+                       const std::string& destFolder, platform::Host& host, std::ostream& console);
     ~WorkspaceConverter();
     WorkspaceConverter(const WorkspaceConverter&) = delete;
     WorkspaceConverter& operator=(const WorkspaceConverter&) = delete;

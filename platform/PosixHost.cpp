@@ -18,7 +18,9 @@ std::optional<int> driveIndex(char letter) {
     return std::nullopt;
 }
 
-bool isSeparator(char c) { return c == '\\' || c == '/'; }
+bool isSeparator(char c) {
+    return c == '\\' || c == '/';
+}
 
 std::optional<std::string> workingDirectory() {
     // getcwd needs a buffer that fits; grow it rather than cut a deep folder short.
@@ -75,8 +77,7 @@ private:
 
 } // namespace
 
-PosixHost::PosixHost(
-    const std::function<std::optional<std::string>(const std::string&)>& lookup) {
+PosixHost::PosixHost(const std::function<std::optional<std::string>(const std::string&)>& lookup) {
     for (int drive = 0; drive < driveCount; ++drive) {
         const std::string name = std::string("QUORVEL_DRIVE_") + char('A' + drive);
         std::optional<std::string> root = lookup(name);

@@ -66,7 +66,9 @@ std::string TextReader::readAll() {
 
 TextWriter::TextWriter(std::unique_ptr<ByteSink> sink) : sink(std::move(sink)) {}
 
-TextWriter::~TextWriter() { close(); }
+TextWriter::~TextWriter() {
+    close();
+}
 
 void TextWriter::write(std::string_view text) {
     std::size_t from = 0;

@@ -20,7 +20,9 @@ std::string program() {
     return QUORVEL_PROGRAM;
 }
 
-std::string driveFolderName(char letter) { return std::string("drive_") + letter; }
+std::string driveFolderName(char letter) {
+    return std::string("drive_") + letter;
+}
 
 } // namespace
 
@@ -80,12 +82,19 @@ void Sandbox::makeFolder(const std::string& windowsPath) const {
 }
 
 RunResult Sandbox::run(const std::vector<std::string>& args, const std::string& cwd) const {
+    return runIn(host(cwd), args);
+}
+
+RunResult Sandbox::runOutsideDrives(const std::vector<std::string>& args) const {
+    return runIn(root, args);
+}
+
+RunResult Sandbox::runIn(const fs::path& folder, const std::vector<std::string>& args) const {
     int outPipe[2];
     int errPipe[2];
     if (pipe(outPipe) != 0 || pipe(errPipe) != 0)
         throw std::runtime_error("cannot make pipes");
     const std::string exe = program();
-    const fs::path folder = host(cwd);
     const pid_t child = fork();
     if (child == 0) {
         dup2(outPipe[1], 1);

@@ -6,9 +6,9 @@
 
 /// What one run of a program left behind.
 struct RunResult {
-    int status = -1;       ///< exit status, or -1 when the program did not exit normally
-    std::string out;       ///< standard output
-    std::string err;       ///< standard error
+    int status = -1; ///< exit status, or -1 when the program did not exit normally
+    std::string out; ///< standard output
+    std::string err; ///< standard error
 };
 
 /// A throwaway folder tree standing for drives: C: (and any drive mapped later)
@@ -34,8 +34,13 @@ public:
 
     /// Runs the program under test with args from the drive-absolute folder cwd.
     RunResult run(const std::vector<std::string>& args, const std::string& cwd = "C:\\") const;
+    /// Runs the program under test from a host folder that lies on no drive.
+    RunResult runOutsideDrives(const std::vector<std::string>& args) const;
 
 private:
+    RunResult runIn(const std::filesystem::path& folder,
+                    const std::vector<std::string>& args) const;
+
     std::filesystem::path root;
     std::vector<char> drives;
 };

@@ -4,9 +4,13 @@
 
 namespace {
 
-bool isSeparator(char c) { return c == '\\' || c == '/'; }
+bool isSeparator(char c) {
+    return c == '\\' || c == '/';
+}
 
-char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char upper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 std::string parentOf(const std::string& canonicalPath) {
     const std::size_t slash = canonicalPath.rfind('\\');
@@ -99,7 +103,9 @@ std::string FakeHost::canonical(const std::string& path) {
     return result;
 }
 
-std::optional<std::string> FakeHost::currentFolder() { return driveFolders[currentDrive]; }
+std::optional<std::string> FakeHost::currentFolder() {
+    return driveFolders[currentDrive];
+}
 
 bool FakeHost::makeDriveCurrent(const std::string& drive) {
     if (drive.size() != 2 || drive[1] != ':' || !drives.count(upper(drive[0])))
@@ -108,7 +114,9 @@ bool FakeHost::makeDriveCurrent(const std::string& drive) {
     return true;
 }
 
-bool FakeHost::exists(const std::string& path) { return isFolder(path) || isFile(path); }
+bool FakeHost::exists(const std::string& path) {
+    return isFolder(path) || isFile(path);
+}
 
 bool FakeHost::isFolder(const std::string& path) {
     const std::string key = canonical(path);
