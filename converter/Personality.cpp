@@ -1,8 +1,33 @@
-#include "ProjectGroup.h"
+#include <optional>
 
 #include "Errors.h"
 #include "Host.h"
+#include "ProjectGroup.h"
 #include "WorkspaceConverter.h"
+
+namespace {
+
+/// The part of text after its last "\" or "/"; the whole text when it has neither.
+std::string leafName(const std::string& text) {
+    const std::size_t separator = text.find_last_of("\\/");
+    return separator == std::string::npos ? text : text.substr(separator + 1);
+}
+
+/// Creates an empty file, truncating one that exists; false when it cannot be opened.
+bool createEmptyFile(platform::Host& host, const std::string& path) {
+    auto file = host.openTextForWriting(path);
+    return file != nullptr;
+}
+
+} // namespace
+
+std::string ProjectGroup::projectPersonFolder() const {
+    return converter->getDestFolder() + "\\person\\";
+}
+
+std::string ProjectGroup::defaultPersonality(const std::string& extension) const {
+    return projectPersonFolder() + converter->getProjectName() + extension;
+}
 
 void ProjectGroup::createFolder(const std::string& path) const {
     platform::Host& host = converter->getHost();
@@ -12,12 +37,85 @@ void ProjectGroup::createFolder(const std::string& path) const {
         throw IOERROR(1, path);
 }
 
-void ProjectGroup::writeAnalyserPersonality(const std::string&) const {}
-std::string ProjectGroup::resolveMessagePersonality() const { return {}; }
-std::string ProjectGroup::resolveAnalyserPersonality(platform::TextWriter&, const std::string&,
-                                                     const std::string&,
-                                                     const std::string&) const {
-    return {};
+void ProjectGroup::writeAnalyserPersonality(const std::string& path) const {
+    writeAnalyserFile(path, true);
 }
-std::string ProjectGroup::resolveCompilerPersonality() const { return {}; }
-void ProjectGroup::copyAnalyserPersonalityInto(platform::TextWriter&) const {}
+
+void ProjectGroup::writeAnalyserFile(const std::string& path, bool ownLines) const {
+    platform::Host& host = converter->getHost();
+    const std::string basePath = converter->getAnalyserPersonality();
+    // The "-ap" file is read before the target is opened: when it names the very file
+    // being written, truncating first would lose the user's content.
+    std::optional<std::string> base;
+    if (!basePath.empty()) {
+        if (auto reader = host.openTextForReading(basePath))
+            base = reader->readAll();
+    }
+    auto file = host.openTextForWriting(path);
+    if (!file)
+        throw IOERROR(2, path);
+    if (ownLines) {
+        for (const std::string& folder : includePaths)
+            file->writeLine("-i \"" + folder + "\"");
+        for (const auto& [macro, value] : defines)
+            file->writeLine("-d \"" + macro + (value.empty() ? "" : "=" + value) + "\"");
+    }
+    if (base)
+        file->write(*base);
+    else if (!basePath.empty())
+        converter->printLine("Couldnt open file");
+    // A failure to close is not reported: the lines were handed over already.
+    file->close();
+}
+
+std::string ProjectGroup::resolveMessagePersonality() const {
+    std::string path = converter->getMessagePersonality();
+    if (!path.empty())
+        return path;
+    path = defaultPersonality(".p_s");
+    createFolder(projectPersonFolder());
+    // Only referenced by the project file, so a file that cannot be made is not fatal.
+    createEmptyFile(converter->getHost(), path);
+    return path;
+}
+
+std::string ProjectGroup::resolveCompilerPersonality() const {
+    std::string path = converter->getCompilerPersonality();
+    if (!path.empty())
+        return path;
+    path = defaultPersonality(".p_c");
+    createFolder(projectPersonFolder());
+    if (!createEmptyFile(converter->getHost(), path))
+        throw IOERROR(2, path);
+    return path;
+}
+
+std::string ProjectGroup::resolveAnalyserPersonality(platform::TextWriter& out,
+                                                     const std::string& parentPath,
+                                                     const std::string& groupFolder,
+                                                     const std::string& handedDown) const {
+    platform::Host& host = converter->getHost();
+    if (!includePaths.empty() || !defines.empty()) {
+        const std::string personFolder = groupFolder + "\\person\\";
+        const std::string path = personFolder + leafName(name) + ".p_a";
+        converter->printLine("  Creating Analyser Personality - " + path);
+        out.writeLine("AnalPers=" + path);
+        out.flush();
+        createFolder(personFolder);
+        writeAnalyserPersonality(path);
+        // The sub-groups find this file as their candidate.
+        return std::string();
+    }
+
+    // The parent's own personality, when it has one (now or from an earlier run).
+    const std::string candidate = converter->getDestFolder() + "\\" + parentPath + "\\person\\" +
+                                  leafName(parentPath) + ".p_a";
+    const std::string path = host.exists(candidate) ? candidate : handedDown;
+    out.writeLine("AnalPers=" + path);
+    out.flush();
+    if (!host.exists(path)) {
+        createFolder(projectPersonFolder());
+        writeAnalyserFile(path, false);
+    }
+    return path;
+}

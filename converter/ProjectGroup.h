@@ -56,19 +56,26 @@ public:
     const std::vector<std::unique_ptr<ProjectGroup>>& getSubGroups() const { return subGroups; }
 
 private:
-    /// Writes one line of the project file and hands it to the host at once.
-    void writeLine(platform::TextWriter& out, const std::string& line) const;
+    /// The destination folder's "person" folder, with its trailing "\".
+    std::string projectPersonFolder() const;
+    /// The project person folder, the project name, then extension (".p_s", ...).
+    std::string defaultPersonality(const std::string& extension) const;
+    /// Makes the group folder (and the nested folders of a name with separators),
+    /// its output folder and, with sub-groups, its person folder; returns the group folder.
+    std::string createGroupFolders(const std::string& parentPath) const;
     /// The path after "SubsPers=", making the default message personality when needed.
     std::string resolveMessagePersonality() const;
     /// Writes the "AnalPers=" line and any analyser personality file; returns the
-    /// value handed down to the sub-groups.
+    /// value handed down to the sub-groups. Throws IOERROR.
     std::string resolveAnalyserPersonality(platform::TextWriter& out, const std::string& parentPath,
                                            const std::string& groupFolder,
                                            const std::string& handedDown) const;
     /// The path after "CompPers=", making the default compiler personality when needed.
+    /// Throws IOERROR code 2 when that file cannot be created.
     std::string resolveCompilerPersonality() const;
-    /// Appends the "-ap" file's content to out, or says that it could not be read.
-    void copyAnalyserPersonalityInto(platform::TextWriter& out) const;
+    /// Creates an analyser personality file: the "-i " and "-d " lines when ownLines,
+    /// then the "-ap" file's content. Throws IOERROR code 2 when path cannot be opened.
+    void writeAnalyserFile(const std::string& path, bool ownLines) const;
 
     std::string name;
     std::string sourceFolder;

@@ -1,18 +1,56 @@
 #include "ProjectGroup.h"
 
-#include "Errors.h"
 #include "Host.h"
 #include "WorkspaceConverter.h"
 
-void ProjectGroup::writeLine(platform::TextWriter& out, const std::string& line) const {
-    out.writeLine(line);
-    out.flush();
+// Lines go to the project file without a flush each: the writer is flushed before
+// every operation that can fail (making a folder, opening a personality file) and
+// after a group's last line, so the file on disk holds every line written so far
+// when a failure stops the walk, without a system call per line of a large tree.
+
+std::string ProjectGroup::createGroupFolders(const std::string& parentPath) const {
+    std::string folder = converter->getDestFolder();
+    if (!parentPath.empty())
+        folder += "\\" + parentPath;
+    folder += "\\";
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (name[i] == '\\' || name[i] == '/')
+            createFolder(folder + name.substr(0, i));
+    }
+    const std::string groupFolder = folder + name;
+    createFolder(groupFolder);
+    createFolder(groupFolder + "\\output\\");
+    if (!subGroups.empty())
+        createFolder(groupFolder + "\\person\\");
+    return groupFolder;
 }
 
 void ProjectGroup::write(platform::TextWriter& out, const std::string& parentPath,
                          std::string handedDownAnalyserPersonality) const {
-    // TODO: sections
-    (void)out;
-    (void)parentPath;
-    (void)handedDownAnalyserPersonality;
+    out.flush();
+    const std::string groupFolder = createGroupFolders(parentPath);
+    converter->printLine("  Creating Group - " + name);
+
+    out.writeLine("StartProjectMarker");
+    out.writeLine("FolderName=" + name);
+    out.writeLine("SourcePath=" + (sourceFolder.empty() ? groupFolder + "\\" : sourceFolder));
+    out.writeLine("OutputPath=" + groupFolder + "\\output\\");
+    out.flush();
+    out.writeLine("SubsPers=" + resolveMessagePersonality());
+    const std::string handedDown =
+        resolveAnalyserPersonality(out, parentPath, groupFolder, handedDownAnalyserPersonality);
+    // resolveAnalyserPersonality flushed after its line, so the compiler's file can fail safely.
+    out.writeLine("CompPers=" + resolveCompilerPersonality());
+    for (const std::string& file : files)
+        out.writeLine(file);
+    out.writeLine("EndContainedFilesMarker");
+
+    if (!subGroups.empty()) {
+        out.writeLine("StartSubProjectMarker");
+        const std::string childParentPath = parentPath.empty() ? name : parentPath + "\\" + name;
+        for (const auto& group : subGroups)
+            group->write(out, childParentPath, handedDown);
+        out.writeLine("EndSubProjectMarker");
+    }
+    out.flush();
 }
