@@ -2,6 +2,8 @@
 
 namespace platform {
 
+std::optional<std::string> Host::hostPathOf(const std::string& path) { return path; }
+
 std::unique_ptr<TextReader> Host::openTextForReading(const std::string& path) {
     auto source = openForReading(path);
     if (!source)

@@ -50,6 +50,10 @@ public:
     /// unchanged when it has no such form.
     virtual std::string windowsPathOf(const std::string& hostPath) = 0;
 
+    /// The host's own form of a Windows-form path, as its dialogs take it; nothing when
+    /// the path lies on a drive the host does not have. The path unchanged unless overridden.
+    virtual std::optional<std::string> hostPathOf(const std::string& path);
+
     /// Opens a text file for reading by lines; null when it cannot be opened.
     std::unique_ptr<TextReader> openTextForReading(const std::string& path);
 

@@ -27,7 +27,7 @@ public:
     std::string windowsPathOf(const std::string& hostPath) override;
 
     /// The host path of a Windows-form path; nothing when it lies on an unmapped drive.
-    std::optional<std::string> hostPathOf(const std::string& path);
+    std::optional<std::string> hostPathOf(const std::string& path) override;
 
 private:
     static constexpr int driveCount = 26;
