@@ -13,12 +13,6 @@ std::string leafName(const std::string& text) {
     return separator == std::string::npos ? text : text.substr(separator + 1);
 }
 
-/// Creates an empty file, truncating one that exists; false when it cannot be opened.
-bool createEmptyFile(platform::Host& host, const std::string& path) {
-    auto file = host.openTextForWriting(path);
-    return file != nullptr;
-}
-
 } // namespace
 
 std::string ProjectGroup::projectPersonFolder() const {
@@ -68,24 +62,16 @@ void ProjectGroup::writeAnalyserFile(const std::string& path, bool ownLines) con
     file->close();
 }
 
-std::string ProjectGroup::resolveMessagePersonality() const {
-    std::string path = converter->getMessagePersonality();
-    if (!path.empty())
-        return path;
-    path = defaultPersonality(".p_s");
+std::string ProjectGroup::resolveProjectWidePersonality(const std::string& given,
+                                                        const std::string& extension,
+                                                        bool required) const {
+    if (!given.empty())
+        return given;
+    const std::string path = defaultPersonality(extension);
     createFolder(projectPersonFolder());
-    // Only referenced by the project file, so a file that cannot be made is not fatal.
-    createEmptyFile(converter->getHost(), path);
-    return path;
-}
-
-std::string ProjectGroup::resolveCompilerPersonality() const {
-    std::string path = converter->getCompilerPersonality();
-    if (!path.empty())
-        return path;
-    path = defaultPersonality(".p_c");
-    createFolder(projectPersonFolder());
-    if (!createEmptyFile(converter->getHost(), path))
+    // Recreated empty for every group; a message personality is only named by the
+    // project file, so one that cannot be made is no reason to stop.
+    if (!converter->getHost().openTextForWriting(path) && required)
         throw IOERROR(2, path);
     return path;
 }

@@ -63,16 +63,16 @@ private:
     /// Makes the group folder (and the nested folders of a name with separators),
     /// its output folder and, with sub-groups, its person folder; returns the group folder.
     std::string createGroupFolders(const std::string& parentPath) const;
-    /// The path after "SubsPers=", making the default message personality when needed.
-    std::string resolveMessagePersonality() const;
+    /// The path after "SubsPers=" or "CompPers=": given when named on the command line,
+    /// else the default with extension, recreated empty. Throws IOERROR code 1 when the
+    /// person folder cannot be made, code 2 when a required default cannot be created.
+    std::string resolveProjectWidePersonality(const std::string& given,
+                                              const std::string& extension, bool required) const;
     /// Writes the "AnalPers=" line and any analyser personality file; returns the
     /// value handed down to the sub-groups. Throws IOERROR.
     std::string resolveAnalyserPersonality(platform::TextWriter& out, const std::string& parentPath,
                                            const std::string& groupFolder,
                                            const std::string& handedDown) const;
-    /// The path after "CompPers=", making the default compiler personality when needed.
-    /// Throws IOERROR code 2 when that file cannot be created.
-    std::string resolveCompilerPersonality() const;
     /// Creates an analyser personality file: the "-i " and "-d " lines when ownLines,
     /// then the "-ap" file's content. Throws IOERROR code 2 when path cannot be opened.
     void writeAnalyserFile(const std::string& path, bool ownLines) const;

@@ -36,11 +36,13 @@ void ProjectGroup::write(platform::TextWriter& out, const std::string& parentPat
     out.writeLine("SourcePath=" + (sourceFolder.empty() ? groupFolder + "\\" : sourceFolder));
     out.writeLine("OutputPath=" + groupFolder + "\\output\\");
     out.flush();
-    out.writeLine("SubsPers=" + resolveMessagePersonality());
+    out.writeLine("SubsPers=" + resolveProjectWidePersonality(converter->getMessagePersonality(),
+                                                              ".p_s", /*required=*/false));
     const std::string handedDown =
         resolveAnalyserPersonality(out, parentPath, groupFolder, handedDownAnalyserPersonality);
     // resolveAnalyserPersonality flushed after its line, so the compiler's file can fail safely.
-    out.writeLine("CompPers=" + resolveCompilerPersonality());
+    out.writeLine("CompPers=" + resolveProjectWidePersonality(converter->getCompilerPersonality(),
+                                                              ".p_c", /*required=*/true));
     for (const std::string& file : files)
         out.writeLine(file);
     out.writeLine("EndContainedFilesMarker");

@@ -3,38 +3,15 @@
 #include <sstream>
 
 #include "Errors.h"
-#include "FakeHost.h"
-#include "ProjectGroup.h"
-#include "WorkspaceConverter.h"
+#include "WriterFixture.h"
 
 namespace {
 
-/// A converter of C:\ws\all.cws (a workspace that lists no project) into C:\out with
-/// the project name all; the tests fill its root group as the readers would.
-struct Personalities : ::testing::Test {
-    FakeHost host;
-    std::ostringstream console;
-    std::unique_ptr<WorkspaceConverter> converter;
-
-    void SetUp() override {
-        host.addFile("C:\\ws\\all.cws", "");
-        host.addFolder("C:\\out");
-        converter = std::make_unique<WorkspaceConverter>("C:\\ws\\all.cws", "C:\\cvi", "C:\\out",
-                                                         host, console);
-        converter->setProjectName("all");
-    }
-    // The converter hands its root out read-only; the tests build the tree below it.
-    ProjectGroup& root() { return const_cast<ProjectGroup&>(converter->getRootGroup()); }
-    ProjectGroup& add(ProjectGroup& parent, const std::string& name) {
-        auto group = std::make_unique<ProjectGroup>(name, converter.get());
-        ProjectGroup& added = *group;
-        parent.addSubGroup(std::move(group));
-        return added;
-    }
+struct Personalities : WriterFixture {
     /// The text after key on every line of the project file that starts with it, in order.
     std::vector<std::string> values(const std::string& key) {
         std::vector<std::string> found;
-        std::istringstream file(host.fileBytes("C:\\out\\all.prj"));
+        std::istringstream file(projectFile());
         std::string line;
         while (std::getline(file, line))
             if (line.compare(0, key.size(), key) == 0)
@@ -211,7 +188,7 @@ TEST_F(Personalities, OwnFileThatCannotBeWrittenStopsTheRunAfterItsLine) {
                                  "\n"
                                  "Could not write file: " +
                                  own + "\n");
-    const std::string file = host.fileBytes("C:\\out\\all.prj");
+    const std::string file = projectFile();
     const std::string last = "AnalPers=" + own + "\r\n";
     EXPECT_EQ(file.substr(file.size() - last.size()), last);
     EXPECT_TRUE(host.isFolder("C:\\out\\all\\main\\person"));

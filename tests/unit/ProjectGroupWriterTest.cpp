@@ -1,51 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 
 #include "Errors.h"
-#include "FakeHost.h"
-#include "ProjectGroup.h"
-#include "WorkspaceConverter.h"
+#include "WorkedExample.h"
+#include "WriterFixture.h"
 
 namespace {
 
-/// text with every line feed preceded by a carriage return.
-std::string crlf(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        if (c == '\n')
-            out += '\r';
-        out += c;
-    }
-    return out;
-}
-
-/// A converter of C:\ws\all.cws (a workspace that lists no project) into C:\out,
-/// whose root group the tests fill the way the readers would.
-struct Writer : ::testing::Test {
-    FakeHost host;
-    std::ostringstream console;
-    std::unique_ptr<WorkspaceConverter> converter;
-
-    void SetUp() override {
-        host.addFile("C:\\ws\\all.cws", "");
-        host.addFolder("C:\\out");
-        converter = std::make_unique<WorkspaceConverter>("C:\\ws\\all.cws", "C:\\cvi", "C:\\out",
-                                                         host, console);
-        converter->setProjectName("all");
-    }
-    // The converter hands its root out read-only; the tree is built here as the
-    // driver and the reader would build it.
-    ProjectGroup& root() { return const_cast<ProjectGroup&>(converter->getRootGroup()); }
-    ProjectGroup& add(ProjectGroup& parent, const std::string& name,
-                      const std::string& sourceFolder) {
-        auto group = std::make_unique<ProjectGroup>(name, converter.get());
-        group->setSourceFolder(sourceFolder);
-        ProjectGroup& added = *group;
-        parent.addSubGroup(std::move(group));
-        return added;
-    }
+struct Writer : WriterFixture {
     /// The tree of the workspace with main (two files, an include folder, DEBUG) and drv.
     void buildWorkedExample() {
         ProjectGroup& main = add(root(), "main", "C:\\ws\\main\\");
@@ -57,78 +20,23 @@ struct Writer : ::testing::Test {
         ProjectGroup& drv = add(root(), "drv", "C:\\ws\\drv\\");
         add(drv, "Source Files", "C:\\ws\\drv\\").addFile("C:\\ws\\drv\\drv.c");
     }
-    std::string projectFile() { return host.fileBytes("C:\\out\\all.prj"); }
 };
 
-const char* const rootSection = "VersionTag45\n"
-                                "StartProjectMarker\n"
-                                "FolderName=all\n"
-                                "SourcePath=C:\\out\\all\\\n"
-                                "OutputPath=C:\\out\\all\\output\\\n"
-                                "SubsPers=C:\\out\\person\\all.p_s\n"
-                                "AnalPers=C:\\out\\person\\all.p_a\n"
-                                "CompPers=C:\\out\\person\\all.p_c\n"
-                                "EndContainedFilesMarker\n";
+/// text up to and including the first occurrence of end.
+std::string upTo(const std::string& text, const std::string& end) {
+    const std::size_t at = text.find(end);
+    return at == std::string::npos ? "(no " + end + ")" : text.substr(0, at + end.size());
+}
 
-/// The project file of the worked example: all, main with Source Files, drv with Source Files.
-const std::string workedListing = std::string(rootSection) +
-                                  "StartSubProjectMarker\n"
-                                  "StartProjectMarker\n"
-                                  "FolderName=main\n"
-                                  "SourcePath=C:\\ws\\main\\\n"
-                                  "OutputPath=C:\\out\\all\\main\\output\\\n"
-                                  "SubsPers=C:\\out\\person\\all.p_s\n"
-                                  "AnalPers=C:\\out\\all\\main\\person\\main.p_a\n"
-                                  "CompPers=C:\\out\\person\\all.p_c\n"
-                                  "EndContainedFilesMarker\n"
-                                  "StartSubProjectMarker\n"
-                                  "StartProjectMarker\n"
-                                  "FolderName=Source Files\n"
-                                  "SourcePath=C:\\ws\\main\\\n"
-                                  "OutputPath=C:\\out\\all\\main\\Source Files\\output\\\n"
-                                  "SubsPers=C:\\out\\person\\all.p_s\n"
-                                  "AnalPers=C:\\out\\all\\main\\person\\main.p_a\n"
-                                  "CompPers=C:\\out\\person\\all.p_c\n"
-                                  "C:\\ws\\main\\main.c\n"
-                                  "C:\\ws\\main\\util.c\n"
-                                  "EndContainedFilesMarker\n"
-                                  "EndSubProjectMarker\n"
-                                  "StartProjectMarker\n"
-                                  "FolderName=drv\n"
-                                  "SourcePath=C:\\ws\\drv\\\n"
-                                  "OutputPath=C:\\out\\all\\drv\\output\\\n"
-                                  "SubsPers=C:\\out\\person\\all.p_s\n"
-                                  "AnalPers=C:\\out\\person\\all.p_a\n"
-                                  "CompPers=C:\\out\\person\\all.p_c\n"
-                                  "EndContainedFilesMarker\n"
-                                  "StartSubProjectMarker\n"
-                                  "StartProjectMarker\n"
-                                  "FolderName=Source Files\n"
-                                  "SourcePath=C:\\ws\\drv\\\n"
-                                  "OutputPath=C:\\out\\all\\drv\\Source Files\\output\\\n"
-                                  "SubsPers=C:\\out\\person\\all.p_s\n"
-                                  "AnalPers=C:\\out\\person\\all.p_a\n"
-                                  "CompPers=C:\\out\\person\\all.p_c\n"
-                                  "C:\\ws\\drv\\drv.c\n"
-                                  "EndContainedFilesMarker\n"
-                                  "EndSubProjectMarker\n"
-                                  "EndSubProjectMarker\n";
+const std::string listing = workedExampleListing;
 
 } // namespace
 
 TEST_F(Writer, WorkedExampleGivesTheListingTheConsoleLinesAndTheFolders) {
     buildWorkedExample();
     ASSERT_EQ(converter->run(), 0);
-    EXPECT_EQ(projectFile(), crlf(workedListing));
-    EXPECT_EQ(console.str(),
-              "Creating Corvane/Corvane++ Project ...\n"
-              "  Creating Group - all\n"
-              "  Creating Group - main\n"
-              "  Creating Analyser Personality - C:\\out\\all\\main\\person\\main.p_a\n"
-              "  Creating Group - Source Files\n"
-              "  Creating Group - drv\n"
-              "  Creating Group - Source Files\n"
-              "Corvane/Corvane++ Project Completed!\n");
+    EXPECT_EQ(projectFile(), listing);
+    EXPECT_EQ(console.str(), workedExampleConsole);
     // Group folder, its output, its person folder with sub-groups; the project person
     // folder comes with the root's message personality.
     EXPECT_EQ(host.madeFolders, (std::vector<std::string>{
@@ -151,7 +59,7 @@ TEST_F(Writer, WorkedExampleGivesTheListingTheConsoleLinesAndTheFolders) {
 
 TEST_F(Writer, GroupWithoutSubGroupsHasNoPersonFolderAndNoSubProjectMarkers) {
     ASSERT_EQ(converter->run(), 0);
-    EXPECT_EQ(projectFile(), crlf(rootSection));
+    EXPECT_EQ(projectFile(), upTo(listing, "EndContainedFilesMarker\r\n"));
     EXPECT_FALSE(host.exists("C:\\out\\all\\person"));
     EXPECT_EQ(host.madeFolders, (std::vector<std::string>{"C:\\out\\all", "C:\\out\\all\\output",
                                                           "C:\\out\\person"}));
@@ -245,17 +153,9 @@ TEST_F(Writer, FolderThatCannotBeMadeStopsTheRunWithItsPathAsPassed) {
     buildWorkedExample();
     host.failingFolders.insert("C:\\out\\all\\drv\\output");
     EXPECT_EQ(converter->run(), 1);
-    EXPECT_EQ(console.str(),
-              "Creating Corvane/Corvane++ Project ...\n"
-              "  Creating Group - all\n"
-              "  Creating Group - main\n"
-              "  Creating Analyser Personality - C:\\out\\all\\main\\person\\main.p_a\n"
-              "  Creating Group - Source Files\n"
-              "Could not create directory: C:\\out\\all\\drv\\output\\\n");
-    const std::string listing = crlf(workedListing);
-    const std::string lastLines = "EndSubProjectMarker\r\nStartProjectMarker\r\nFolderName=drv\r\n";
-    EXPECT_EQ(projectFile(), listing.substr(0, listing.find(lastLines) +
-                                                   std::string("EndSubProjectMarker\r\n").size()));
+    EXPECT_EQ(console.str(), upTo(workedExampleConsole, "Source Files\n") +
+                                 "Could not create directory: C:\\out\\all\\drv\\output\\\n");
+    EXPECT_EQ(projectFile(), upTo(listing, "EndSubProjectMarker\r\n"));
     EXPECT_FALSE(host.exists("C:\\out\\all\\drv\\Source Files"));
 }
 
@@ -271,18 +171,23 @@ TEST_F(Writer, FileOnDiskHoldsEveryLineWrittenBeforeAFailure) {
     };
     const Case cases[] = {
         {"C:\\out\\all\\drv\\Source Files", nullptr, 1, "C:\\out\\all\\drv\\Source Files",
-         "FolderName=drv\nSourcePath=C:\\ws\\drv\\\nOutputPath=C:\\out\\all\\drv\\output\\\n"
-         "SubsPers=C:\\out\\person\\all.p_s\nAnalPers=C:\\out\\person\\all.p_a\n"
-         "CompPers=C:\\out\\person\\all.p_c\nEndContainedFilesMarker\nStartSubProjectMarker\n"},
-        {"C:\\out\\person", nullptr, 1, "C:\\out\\person\\", "OutputPath=C:\\out\\all\\output\\\n"},
+         // drv's section up to the sub-group whose folder fails.
+         "OutputPath=C:\\out\\all\\drv\\output\\\r\n"
+         "SubsPers=C:\\out\\person\\all.p_s\r\n"
+         "AnalPers=C:\\out\\person\\all.p_a\r\n"
+         "CompPers=C:\\out\\person\\all.p_c\r\n"
+         "EndContainedFilesMarker\r\n"
+         "StartSubProjectMarker\r\n"},
+        {"C:\\out\\person", nullptr, 1, "C:\\out\\person\\",
+         "OutputPath=C:\\out\\all\\output\\\r\n"},
         {nullptr, "C:\\out\\all\\main\\person\\main.p_a", 2, "C:\\out\\all\\main\\person\\main.p_a",
-         "AnalPers=C:\\out\\all\\main\\person\\main.p_a\n"},
+         "AnalPers=C:\\out\\all\\main\\person\\main.p_a\r\n"},
         {nullptr, "C:\\out\\person\\all.p_c", 2, "C:\\out\\person\\all.p_c",
-         "AnalPers=C:\\out\\person\\all.p_a\n"},
+         "AnalPers=C:\\out\\person\\all.p_a\r\n"},
         {nullptr, "C:\\out\\person\\all.p_a", 2, "C:\\out\\person\\all.p_a",
-         "AnalPers=C:\\out\\person\\all.p_a\n"},
+         "AnalPers=C:\\out\\person\\all.p_a\r\n"},
     };
-    const std::string listing = crlf(workedListing.substr(std::string("VersionTag45\n").size()));
+    const std::string sections = listing.substr(std::string("VersionTag45\r\n").size());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
         converter.reset();
@@ -302,7 +207,6 @@ TEST_F(Writer, FileOnDiskHoldsEveryLineWrittenBeforeAFailure) {
             EXPECT_EQ(error.code, c.code);
             EXPECT_EQ(error.path, c.path);
         }
-        const std::string last = crlf(c.lastLines);
-        EXPECT_EQ(projectFile(), listing.substr(0, listing.find(last) + last.size()));
+        EXPECT_EQ(projectFile(), upTo(sections, c.lastLines));
     }
 }
