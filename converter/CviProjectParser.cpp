@@ -1,10 +1,52 @@
 #include "CviProjectParser.h"
 
+#include <string_view>
+
 #include "Errors.h"
 #include "Host.h"
 #include "ProjectGroup.h"
 #include "StringHelpers.h"
 #include "WorkspaceConverter.h"
+
+namespace {
+
+bool contains(const std::string& line, std::string_view text) {
+    return line.find(text.data(), 0, text.size()) != std::string::npos;
+}
+
+bool beginsWithBracket(const std::string& line) {
+    return !line.empty() && line[0] == '[';
+}
+
+/// True when the key of line, the text before its first "=" without surrounding
+/// spaces, is "Folder" itself; "Folder Id" and the like are other keys.
+bool isFolderKey(const std::string& line) {
+    const std::string_view key = std::string_view(line).substr(0, line.find('='));
+    const std::size_t first = key.find_first_not_of(' ');
+    return first != std::string_view::npos &&
+           key.substr(first, key.find_last_not_of(' ') - first + 1) == "Folder";
+}
+
+/// The value of line with spaces, then double quotes, removed and "/" made "\".
+std::string pathValue(const std::string& line) {
+    return toNativeSeparators(trimValue(lineValue(line)));
+}
+
+/// The three flags of a CVI relative path ("... Is Rel", "... Rel To").
+struct RelativeFlags {
+    bool isRelative = false;
+    bool toProject = false;
+    bool toCvi = false;
+
+    void setBase(const std::string& line) {
+        toProject = contains(line, "Project");
+        toCvi = contains(line, "CVI");
+    }
+    /// The relative value applies: relative to a base this reader knows.
+    bool useRelative() const { return isRelative && (toProject || toCvi); }
+};
+
+} // namespace
 
 std::string lineValue(const std::string& line) {
     const std::size_t equals = line.find('=');
@@ -31,27 +73,176 @@ CviProjectParser::CviProjectParser(WorkspaceConverter* converter) : converter(co
 
 void CviProjectParser::open(const std::string& path) {
     projectFilePath = path;
+    const std::size_t slash = path.rfind('\\');
+    projectFolder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    input.reset();
     auto file = converter->getHost().openTextForReading(path);
     if (!file)
         throw AsciiReaderError(2);
     input = std::make_unique<CviLineReader>(std::move(file));
 }
 
-bool CviProjectParser::readLine(std::string& line) { return input && input->readLine(line); }
+bool CviProjectParser::readLine(std::string& line) {
+    return input && input->readLine(line);
+}
 
 void CviProjectParser::parse() {
-    // TODO: entry readers
+    std::string line;
+    while (readLine(line)) {
+        const bool fileType = contains(line, "File Type");
+        if (fileType && contains(line, "CSource"))
+            readSourceEntry();
+        else if (fileType && (contains(line, "Include") || contains(line, "Function Panel")))
+            readIncludeFileEntry();
+        // Before the "[" rule, so the header of the include-path section starts its reader.
+        else if (contains(line, "Include Path"))
+            readIncludePaths();
+        else if (beginsWithBracket(line))
+            continue;
+        else if (contains(line, "Compiler Defines"))
+            readCompilerDefines(line);
+    }
     input.reset();
 }
 
-bool CviProjectParser::isAcceptedExtension(const std::string&) const { return true; }
+bool CviProjectParser::readEntryLine(std::string& line, bool isFirst, FirstLine first) {
+    if (!readLine(line))
+        return false;
+    if (isFirst)
+        line = first == FirstLine::TrimValue ? trimValue(line) : stripChar(line, ' ');
+    return !beginsWithBracket(line);
+}
 
-void CviProjectParser::readSourceEntry() {}
-void CviProjectParser::readIncludeFileEntry() {}
-void CviProjectParser::readIncludePaths() {}
-void CviProjectParser::readCompilerDefines(const std::string&) {}
+bool CviProjectParser::isAcceptedExtension(const std::string& path) const {
+    if (acceptedExtensions.empty())
+        return true;
+    const std::size_t dot = path.rfind('.');
+    const std::string ext = toUpper(dot == std::string::npos ? path : path.substr(dot + 1));
+    for (const std::string& accepted : acceptedExtensions)
+        if (toUpper(accepted) == ext)
+            return true;
+    return false;
+}
 
-std::string CviProjectParser::projectFolder() const {
-    const std::size_t slash = projectFilePath.rfind('\\');
-    return slash == std::string::npos ? std::string() : projectFilePath.substr(0, slash + 1);
+std::string CviProjectParser::underBase(bool toProject, const std::string& relative) const {
+    return toProject ? projectFolder + relative : cviDir + "\\" + relative;
+}
+
+std::string CviProjectParser::folderUnderBase(bool toProject, const std::string& relative) const {
+    if (!relative.empty())
+        return underBase(toProject, relative);
+    if (!toProject)
+        return cviDir;
+    return projectFolder.empty() ? projectFolder
+                                 : projectFolder.substr(0, projectFolder.size() - 1);
+}
+
+void CviProjectParser::readSourceEntry() {
+    RelativeFlags flags;
+    std::string path;
+    std::string folder;
+    bool excluded = false;
+    std::string line;
+    for (bool isFirst = true; readEntryLine(line, isFirst, FirstLine::TrimValue); isFirst = false) {
+        if (contains(line, "Path Is Rel")) {
+            flags.isRelative = contains(line, "True");
+        } else if (contains(line, "Path Rel To")) {
+            flags.setBase(line);
+        } else if (contains(line, "Path Rel Path")) {
+            if (flags.useRelative())
+                path = underBase(flags.toProject, pathValue(line));
+        } else if (contains(line, "Path")) {
+            if (!flags.useRelative())
+                path = pathValue(line);
+        } else if (contains(line, "Exclude")) {
+            excluded = trimValue(lineValue(line)) == "True";
+        } else if (isFolderKey(line)) {
+            folder = trimValue(lineValue(line));
+        }
+    }
+    if (!excluded && isAcceptedExtension(path))
+        addSourceFile(folder, path);
+}
+
+void CviProjectParser::addSourceFile(const std::string& folder, const std::string& path) {
+    if (ProjectGroup* found = group->findSubGroup(folder)) {
+        found->addFile(path);
+        return;
+    }
+    auto made = std::make_unique<ProjectGroup>(folder, converter);
+    made->addFile(path);
+    made->setSourceFolder(group->getSourceFolder());
+    group->addSubGroup(std::move(made));
+}
+
+void CviProjectParser::readIncludeFileEntry() {
+    RelativeFlags flags;
+    std::string folderPath;
+    bool excluded = false;
+    std::string line;
+    for (bool isFirst = true; readEntryLine(line, isFirst, FirstLine::StripSpaces);
+         isFirst = false) {
+        if (contains(line, " Is Rel")) {
+            flags.isRelative = contains(line, "True");
+        } else if (contains(line, "Path Rel To")) {
+            flags.setBase(line);
+        } else if (contains(line, "Path Rel Path")) {
+            if (flags.useRelative())
+                folderPath = folderUnderBase(flags.toProject, beforeLastBackslash(pathValue(line)));
+        } else if (contains(line, "Path")) {
+            if (!flags.useRelative()) {
+                const std::string value = pathValue(line);
+                const std::size_t slash = value.rfind('\\');
+                folderPath = slash == std::string::npos ? value : value.substr(0, slash);
+            }
+        } else if (contains(line, "Exclude")) {
+            // Unlike a source entry, double quotes stay: "True" in quotes does not exclude.
+            excluded = stripChar(lineValue(line), ' ') == "True";
+        }
+    }
+    if (!excluded && !folderPath.empty())
+        group->addIncludePath(folderPath);
+}
+
+void CviProjectParser::readIncludePaths() {
+    RelativeFlags flags;
+    std::string line;
+    for (bool isFirst = true; readEntryLine(line, isFirst, FirstLine::StripSpaces);
+         isFirst = false) {
+        if (contains(line, " Is Rel")) {
+            flags.isRelative = contains(line, "True");
+        } else if (contains(line, " Rel To")) {
+            flags.setBase(line);
+        } else if (contains(line, "Include Path")) {
+            // CVI writes a relative include path as several value lines of one entry:
+            // "Include Path 1 Rel Path" holds the part below the base and "Include Path 1"
+            // the absolute path it stood for when saved. With a base known here the
+            // relative part is taken and the absolute line adds nothing; with another base
+            // ("VXIPlug&Play", say) the absolute line is taken and the relative one is not.
+            const bool relativeLine = contains(line, "Rel Path");
+            if (flags.useRelative()) {
+                if (relativeLine)
+                    group->addIncludePath(folderUnderBase(flags.toProject, pathValue(line)));
+            } else if (!flags.isRelative || !relativeLine) {
+                group->addIncludePath(driveFromCviPath(pathValue(line)));
+            }
+        }
+    }
+}
+
+void CviProjectParser::readCompilerDefines(const std::string& line) {
+    const std::string value = trimValue(lineValue(line));
+    std::size_t start = value.find("/D");
+    while (start != std::string::npos) {
+        std::size_t end = value.find(' ', start);
+        if (end == std::string::npos)
+            end = value.size();
+        const std::string token = value.substr(start + 2, end - start - 2);
+        const std::size_t equals = token.find('=');
+        if (equals == std::string::npos)
+            group->setDefine(token, std::string());
+        else
+            group->setDefine(token.substr(0, equals), token.substr(equals + 1));
+        start = value.find("/D", end);
+    }
 }

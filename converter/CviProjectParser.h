@@ -36,19 +36,33 @@ public:
     bool isAcceptedExtension(const std::string& path) const;
 
 private:
+    /// How the first line after an entry's trigger line is trimmed.
+    enum class FirstLine { TrimValue, StripSpaces };
+
     /// The next line of the open file; false at its end.
     bool readLine(std::string& line);
+    /// The next line of the current entry: the first one trimmed as first says, the
+    /// others unchanged. False when the entry has ended, at a line that begins with "["
+    /// (consumed) or at the end of the file.
+    bool readEntryLine(std::string& line, bool isFirst, FirstLine first);
     void readSourceEntry();
     void readIncludeFileEntry();
     void readIncludePaths();
     void readCompilerDefines(const std::string& line);
-    /// projectFilePath up to and including its last "\".
-    std::string projectFolder() const;
+    /// relative joined to its base: the project folder, or cviDir and "\".
+    std::string underBase(bool toProject, const std::string& relative) const;
+    /// Like underBase, but an empty relative names the base folder itself, without a
+    /// final "\".
+    std::string folderUnderBase(bool toProject, const std::string& relative) const;
+    /// Adds a source file to the sub-group of the given folder name, making it when needed.
+    void addSourceFile(const std::string& folder, const std::string& path);
 
     ProjectGroup* group = nullptr;
     WorkspaceConverter* converter = nullptr;
     std::string cviDir;
     std::string projectFilePath;
+    /// projectFilePath up to and including its last "\"; empty when it has none.
+    std::string projectFolder;
     std::unique_ptr<CviLineReader> input;
     std::vector<std::string> acceptedExtensions;
 };
