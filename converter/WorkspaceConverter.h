@@ -37,6 +37,8 @@ public:
     std::string getCompilerPersonality() const { return compilerPersonality; }
     const std::vector<std::string>& getExtensions() const { return extensions; }
     const ProjectGroup& getRootGroup() const { return *rootGroup; }
+    /// The root group, for filling the tree by hand (tests and tools).
+    ProjectGroup& getRootGroup() { return *rootGroup; }
 
     /// The host every file and folder goes through.
     platform::Host& getHost() const { return host; }
