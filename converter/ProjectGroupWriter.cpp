@@ -1,5 +1,6 @@
 #include "ProjectGroup.h"
 
+#include "Errors.h"
 #include "Host.h"
 #include "WorkspaceConverter.h"
 
@@ -8,11 +9,35 @@
 // after a group's last line, so the file on disk holds every line written so far
 // when a failure stops the walk, without a system call per line of a large tree.
 
+namespace {
+
+/// True when one of the parts of name between "\" and "/" separators (or name itself,
+/// without them) is "..": a folder made from it would lie outside its parent's.
+bool hasParentSegment(const std::string& name) {
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = name.find_first_of("\\/", start);
+        const std::size_t length = (end == std::string::npos ? name.size() : end) - start;
+        if (name.compare(start, length, "..") == 0)
+            return true;
+        if (end == std::string::npos)
+            return false;
+        start = end + 1;
+    }
+}
+
+} // namespace
+
 std::string ProjectGroup::createGroupFolders(const std::string& parentPath) const {
     std::string folder = converter->getDestFolder();
     if (!parentPath.empty())
         folder += "\\" + parentPath;
     folder += "\\";
+    // Group names come from the CVI files: one that climbs out would make folders and
+    // personality files anywhere. It fails like a folder that cannot be made, before
+    // anything of the group exists on disk.
+    if (hasParentSegment(name))
+        throw IOERROR(1, folder + name);
     for (std::size_t i = 0; i < name.size(); ++i) {
         if (name[i] == '\\' || name[i] == '/')
             createFolder(folder + name.substr(0, i));

@@ -155,6 +155,7 @@ std::unique_ptr<platform::ByteSink> FakeHost::openForWriting(const std::string& 
         !folders.count(parentOf(key)))
         return nullptr;
     files[key].clear();
+    writtenFiles.push_back(key);
     return std::make_unique<FakeSink>(files, key);
 }
 

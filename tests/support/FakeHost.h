@@ -40,6 +40,8 @@ public:
 
     /// Folders made by makeFolder, in order, as canonical paths.
     std::vector<std::string> madeFolders;
+    /// Files opened for writing, in order, as canonical paths.
+    std::vector<std::string> writtenFiles;
     /// Canonical paths for which makeFolder fails.
     std::set<std::string> failingFolders;
     /// Canonical paths that cannot be opened for writing.
