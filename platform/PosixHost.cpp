@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "StdioFile.h"
+
 namespace platform {
 
 namespace {
@@ -42,38 +44,6 @@ bool holds(const std::string& root, const std::string& path) {
         return false;
     return path.size() == root.size() || path[root.size()] == '/';
 }
-
-class FileSource : public ByteSource {
-public:
-    explicit FileSource(std::FILE* file) : file(file) {}
-    ~FileSource() override { std::fclose(file); }
-    std::size_t read(char* buffer, std::size_t size) override {
-        return std::fread(buffer, 1, size, file);
-    }
-
-private:
-    std::FILE* file;
-};
-
-class FileSink : public ByteSink {
-public:
-    explicit FileSink(std::FILE* file) : file(file) {}
-    ~FileSink() override { close(); }
-    bool write(const char* data, std::size_t size) override {
-        return file && std::fwrite(data, 1, size, file) == size;
-    }
-    bool flush() override { return file && std::fflush(file) == 0; }
-    bool close() override {
-        if (!file)
-            return false;
-        const bool ok = std::fclose(file) == 0;
-        file = nullptr;
-        return ok;
-    }
-
-private:
-    std::FILE* file;
-};
 
 } // namespace
 
@@ -195,20 +165,14 @@ std::unique_ptr<ByteSource> PosixHost::openForReading(const std::string& path) {
     // A folder opens on Linux but reads nothing; Windows refuses it, and so do we.
     if (stat(host->c_str(), &info) == 0 && S_ISDIR(info.st_mode))
         return nullptr;
-    std::FILE* file = std::fopen(host->c_str(), "rb");
-    if (!file)
-        return nullptr;
-    return std::make_unique<FileSource>(file);
+    return openStdioSource(*host);
 }
 
 std::unique_ptr<ByteSink> PosixHost::openForWriting(const std::string& path) {
     const auto host = hostPathOf(path);
     if (!host || host->empty())
         return nullptr;
-    std::FILE* file = std::fopen(host->c_str(), "wb");
-    if (!file)
-        return nullptr;
-    return std::make_unique<FileSink>(file);
+    return openStdioSink(*host);
 }
 
 std::string PosixHost::windowsPathOf(const std::string& hostPath) {
