@@ -114,6 +114,10 @@ bool PosixHost::makeDriveCurrent(const std::string& drive) {
 }
 
 std::optional<std::string> PosixHost::hostPathOf(const std::string& path) {
+    // The system reads a path up to its first NUL byte: it would act on a shorter path
+    // than the one named, so such a path names nothing.
+    if (path.find('\0') != std::string::npos)
+        return std::nullopt;
     std::string host;
     std::size_t rest = 0;
     if (path.size() >= 2 && path[1] == ':') {

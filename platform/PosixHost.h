@@ -26,7 +26,8 @@ public:
     std::unique_ptr<ByteSink> openForWriting(const std::string& path) override;
     std::string windowsPathOf(const std::string& hostPath) override;
 
-    /// The host path of a Windows-form path; nothing when it lies on an unmapped drive.
+    /// The host path of a Windows-form path; nothing when it lies on an unmapped drive or
+    /// holds a NUL byte.
     std::optional<std::string> hostPathOf(const std::string& path) override;
 
 private:

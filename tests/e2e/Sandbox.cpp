@@ -1,5 +1,6 @@
 #include "Sandbox.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
@@ -9,6 +10,8 @@
 #include <stdexcept>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include "WineRunner.h"
 
 namespace fs = std::filesystem;
 
@@ -22,6 +25,18 @@ std::string program() {
 
 std::string driveFolderName(char letter) {
     return std::string("drive_") + letter;
+}
+
+/// chdir that also reaches a folder whose path is too long for one call, part by part.
+bool enterFolder(const fs::path& folder) {
+    if (chdir(folder.c_str()) == 0)
+        return true;
+    if (errno != ENAMETOOLONG)
+        return false;
+    for (const fs::path& part : folder)
+        if (chdir(part.c_str()) != 0)
+            return false;
+    return true;
 }
 
 } // namespace
@@ -94,7 +109,18 @@ RunResult Sandbox::runIn(const fs::path& folder, const std::vector<std::string>&
     int errPipe[2];
     if (pipe(outPipe) != 0 || pipe(errPipe) != 0)
         throw std::runtime_error("cannot make pipes");
-    const std::string exe = program();
+    std::vector<std::string> command = {program()};
+    command.insert(command.end(), args.begin(), args.end());
+    // A Windows program runs under Wine, which sees the same drive folders as drive letters.
+    const auto wine = WineRunner::fromEnvironment();
+    std::vector<fs::path> wineAdded;
+    if (wine) {
+        std::vector<std::pair<char, fs::path>> table;
+        for (char letter : drives)
+            table.emplace_back(letter, root / driveFolderName(letter));
+        wineAdded = wine->prepare(root / "wine", table);
+        command = wine->command(root / "wine", command[0], args);
+    }
     const pid_t child = fork();
     if (child == 0) {
         dup2(outPipe[1], 1);
@@ -106,14 +132,13 @@ RunResult Sandbox::runIn(const fs::path& folder, const std::vector<std::string>&
         for (char letter : drives)
             setenv((std::string("QUORVEL_DRIVE_") + letter).c_str(),
                    (root / driveFolderName(letter)).c_str(), 1);
-        if (chdir(folder.c_str()) != 0)
+        if (!enterFolder(folder))
             _exit(126);
         std::vector<char*> argv;
-        argv.push_back(const_cast<char*>(exe.c_str()));
-        for (const std::string& arg : args)
-            argv.push_back(const_cast<char*>(arg.c_str()));
+        for (const std::string& part : command)
+            argv.push_back(const_cast<char*>(part.c_str()));
         argv.push_back(nullptr);
-        execv(exe.c_str(), argv.data());
+        execv(argv[0], argv.data());
         _exit(127);
     }
     close(outPipe[1]);
@@ -140,6 +165,8 @@ RunResult Sandbox::runIn(const fs::path& folder, const std::vector<std::string>&
     }
     int status = 0;
     waitpid(child, &status, 0);
+    if (wine)
+        wine->finish(root / "wine", wineAdded);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;
 }
