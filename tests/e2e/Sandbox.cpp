@@ -11,8 +11,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "WineRunner.h"
-
 namespace fs = std::filesystem;
 
 namespace {
@@ -109,18 +107,7 @@ RunResult Sandbox::runIn(const fs::path& folder, const std::vector<std::string>&
     int errPipe[2];
     if (pipe(outPipe) != 0 || pipe(errPipe) != 0)
         throw std::runtime_error("cannot make pipes");
-    std::vector<std::string> command = {program()};
-    command.insert(command.end(), args.begin(), args.end());
-    // A Windows program runs under Wine, which sees the same drive folders as drive letters.
-    const auto wine = WineRunner::fromEnvironment();
-    std::vector<fs::path> wineAdded;
-    if (wine) {
-        std::vector<std::pair<char, fs::path>> table;
-        for (char letter : drives)
-            table.emplace_back(letter, root / driveFolderName(letter));
-        wineAdded = wine->prepare(root / "wine", table);
-        command = wine->command(root / "wine", command[0], args);
-    }
+    const std::string exe = program();
     const pid_t child = fork();
     if (child == 0) {
         dup2(outPipe[1], 1);
@@ -135,10 +122,11 @@ RunResult Sandbox::runIn(const fs::path& folder, const std::vector<std::string>&
         if (!enterFolder(folder))
             _exit(126);
         std::vector<char*> argv;
-        for (const std::string& part : command)
-            argv.push_back(const_cast<char*>(part.c_str()));
+        argv.push_back(const_cast<char*>(exe.c_str()));
+        for (const std::string& arg : args)
+            argv.push_back(const_cast<char*>(arg.c_str()));
         argv.push_back(nullptr);
-        execv(argv[0], argv.data());
+        execv(exe.c_str(), argv.data());
         _exit(127);
     }
     close(outPipe[1]);
@@ -165,8 +153,6 @@ RunResult Sandbox::runIn(const fs::path& folder, const std::vector<std::string>&
     }
     int status = 0;
     waitpid(child, &status, 0);
-    if (wine)
-        wine->finish(root / "wine", wineAdded);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;
 }
