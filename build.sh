@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs Quorvel and Tessellon on Debian.
 #   ./build.sh demo    install what is missing, build, convert the bundled example
-#   ./build.sh test    install what is missing, build, run every test
+#   ./build.sh test    install what is missing, build, run every test, then the converter's
+#                      tests again under ASan and UBSan and each fuzz target for 30 s
 #   ./build.sh wizard  install what is missing, build, start the wizard
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -47,6 +48,37 @@ run_tests() {
     install_missing "${packages[@]}"
     build
     QT_QPA_PLATFORM=offscreen ctest --preset dev -j"$(nproc)"
+    sanitized_tests
+    brief_fuzz
+}
+
+# clang and its runtimes for libFuzzer; the sanitizer build itself uses g++.
+sanitizer_packages=(clang libclang-rt-14-dev)
+
+# The unit and end-to-end tests built with AddressSanitizer and UBSan: any memory error,
+# undefined behaviour or leak fails the test that caused it.
+sanitized_tests() {
+    install_missing "${sanitizer_packages[@]}"
+    cmake --preset asan >/dev/null
+    cmake --build --preset asan -j"$(nproc)"
+    ctest --preset asan -j"$(nproc)"
+}
+
+# Each fuzz target for 30 s from its committed seeds, so that a regression shows up here.
+brief_fuzz() {
+    install_missing "${sanitizer_packages[@]}"
+    mkdir -p build/fuzz/logs
+    local target log
+    for target in workspace_file project_parser conversion; do
+        log=build/fuzz/logs/$target-brief.log
+        if ! fuzz/run.sh "$target" 30 >"$log" 2>&1; then
+            tail -n 60 "$log"
+            echo "fuzz target $target failed; its log is $log" >&2
+            return 1
+        fi
+        echo "fuzz target $target: $(grep -o 'number_of_executed_units: *[0-9]*' "$log" |
+            grep -o '[0-9]*$') runs, nothing found"
+    done
 }
 
 case "${1:-}" in
