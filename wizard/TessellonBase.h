@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWizard>
+
+#include "TessellonPage.h"
+
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTextBrowser;
+
+/// The wizard's form: four pages of widgets at fixed positions, each held in a member named
+/// like the widget's object name, and every text the user sees, set in languageChange().
+class TessellonBase : public QWizard {
+    Q_OBJECT
+
+public:
+    /// The form with all its pages; without a name it is named "TessellonBase".
+    explicit TessellonBase(QWidget* parent = nullptr, const char* name = nullptr,
+                           bool modal = false, Qt::WindowFlags flags = {});
+
+    TessellonPage* Page0;
+    QLabel* pixmapLabel3;
+    QLabel* pixmapLabel3_3;
+    QFrame* line1;
+    QFrame* line1_2;
+    QGroupBox* groupBox1_3;
+    QLabel* textLabel1_3_3;
+    QLabel* textLabel2_2;
+    QGroupBox* groupBox1;
+    QLabel* textLabel1_3;
+    QPushButton* CVIWorkspaceBrowseBtn;
+    QLabel* textLabel1_3_2;
+    QPushButton* CVIInstallBrowseBtn;
+    QLineEdit* CVIInstallEdit;
+    QLineEdit* CVIWorkspaceEdit;
+    QGroupBox* groupBox2;
+    QLabel* textLabel1;
+    QLabel* textLabel1_2;
+    QPushButton* CorvaneProjectBrowseBtn;
+    QLineEdit* CorvaneProjectEdit;
+    QLineEdit* CorvaneNameEdit;
+
+    TessellonPage* Page1;
+    QLabel* pixmapLabel3_2;
+    QLabel* pixmapLabel3_3_2;
+    QFrame* line1_3;
+    QFrame* line1_2_2;
+    QGroupBox* groupBox1_3_2;
+    QLabel* textLabel2_2_2;
+    QGroupBox* groupBox2_2;
+    QPushButton* CmpBrowseBtn;
+    QLineEdit* CmpPersonEdit;
+    QGroupBox* groupBox2_2_2;
+    QPushButton* AnalBrowseBtn;
+    QLineEdit* AnalPersonEdit;
+    QGroupBox* groupBox1_2;
+    QPushButton* MsgBrowseBtn;
+    QLineEdit* MsgPersonEdit;
+
+    TessellonPage* Page2;
+    QLabel* pixmapLabel3_2_2;
+    QLabel* pixmapLabel3_3_2_2;
+    QFrame* line1_3_2;
+    QFrame* line1_2_2_2;
+    QGroupBox* groupBox1_3_2_2;
+    QLabel* textLabel2_2_2_2;
+    QGroupBox* groupBox7;
+    QCheckBox* ccCheck;
+    QCheckBox* cxxCheck;
+    QCheckBox* cCheck;
+    QLabel* textLabel2;
+    QCheckBox* hCheck;
+    QCheckBox* hhCheck;
+    QCheckBox* hppCheck;
+    QCheckBox* hxxCheck;
+    QCheckBox* cppCheck;
+    QLineEdit* CustExtEdit;
+
+    TessellonPage* Page3;
+    QLabel* pixmapLabel3_2_2_2;
+    QLabel* pixmapLabel3_3_2_2_2;
+    QFrame* line1_3_2_2;
+    QFrame* line1_2_2_2_2;
+    QTextBrowser* DetailsText;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+protected slots:
+    /// Sets every text of the form: captions, labels, tooltips, the initial install folder.
+    virtual void languageChange();
+
+private:
+    void createPage0();
+    void createPage1();
+    void createPage2();
+    void createPage3();
+    /// A new page named name, added to the wizard.
+    TessellonPage* addNamedPage(const char* name);
+
+    QPixmap headerPixmap;
+    QPixmap footerPixmap;
+};
