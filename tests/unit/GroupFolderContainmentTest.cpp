@@ -14,6 +14,15 @@ struct GroupFolderContainment : WriterFixture {
         folder.addFile("C:\\ws\\main\\m.c");
         folder.setDefine("B", "2");
     }
+    /// Runs a fresh conversion of the tree that build gives; returns its status.
+    int convertWith(const std::string& folderName) {
+        converter.reset();
+        host = FakeHost();
+        console.str("");
+        SetUp();
+        build(folderName);
+        return converter->run();
+    }
     /// Every folder made and every file written that lies outside C:\out.
     std::vector<std::string> outside() {
         std::vector<std::string> found;
@@ -36,12 +45,7 @@ TEST_F(GroupFolderContainment, NameWithAParentSegmentFailsBeforeAnythingOfItsGro
     };
     for (const char* name : names) {
         SCOPED_TRACE(name);
-        converter.reset();
-        host = FakeHost();
-        console.str("");
-        SetUp();
-        build(name);
-        EXPECT_EQ(converter->run(), 1);
+        EXPECT_EQ(convertWith(name), 1);
         const std::string groupFolder = std::string("C:\\out\\all\\main\\") + name;
         // The group is never announced; the failure names its folder as it would be.
         EXPECT_EQ(console.str(),
@@ -68,12 +72,7 @@ TEST_F(GroupFolderContainment, NameWithAParentSegmentFailsBeforeAnythingOfItsGro
 TEST_F(GroupFolderContainment, DotsInsideANameAreOrdinary) {
     for (const char* name : {"..x", "a..b", "x..", "...", "a/.../b", ". .", "a/./b", "."}) {
         SCOPED_TRACE(name);
-        converter.reset();
-        host = FakeHost();
-        console.str("");
-        SetUp();
-        build(name);
-        EXPECT_EQ(converter->run(), 0) << console.str();
+        EXPECT_EQ(convertWith(name), 0) << console.str();
         EXPECT_NE(console.str().find(std::string("\n  Creating Group - ") + name + "\n"),
                   std::string::npos);
         EXPECT_EQ(outside(), std::vector<std::string>());
