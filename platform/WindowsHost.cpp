@@ -17,8 +17,15 @@ char upper(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
+/// The ANSI API reads a path up to its first NUL byte and would act on a shorter path than
+/// the one named: such a path names nothing.
+bool namesNothing(const std::string& path) {
+    return path.find('\0') != std::string::npos;
+}
+
 std::optional<std::string> currentDirectory() {
-    std::string buffer(MAX_PATH, '\0');
+    // Asked for its size first: a current folder may be longer than any fixed buffer.
+    std::string buffer;
     for (;;) {
         const DWORD got = GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), &buffer[0]);
         if (got == 0)
@@ -53,10 +60,12 @@ public:
     }
 
     bool exists(const std::string& path) override {
-        return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+        return !namesNothing(path) && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
     }
 
     FolderResult makeFolder(const std::string& path) override {
+        if (namesNothing(path))
+            return FolderResult::Failed;
         if (CreateDirectoryA(path.c_str(), nullptr))
             return FolderResult::Created;
         return GetLastError() == ERROR_ALREADY_EXISTS ? FolderResult::AlreadyExists
@@ -64,6 +73,8 @@ public:
     }
 
     std::unique_ptr<ByteSource> openForReading(const std::string& path) override {
+        if (namesNothing(path))
+            return nullptr;
         const DWORD attributes = GetFileAttributesA(path.c_str());
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
             return nullptr;
@@ -71,6 +82,8 @@ public:
     }
 
     std::unique_ptr<ByteSink> openForWriting(const std::string& path) override {
+        if (namesNothing(path))
+            return nullptr;
         return openStdioSink(path);
     }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Sandbox.h"
+#include "WineRunner.h"
 
 namespace {
 
@@ -145,6 +146,8 @@ TEST(CommandLineRun, WorkspaceLinesMayCarryQuotesBlanksTabsAndForwardSlashes) {
 }
 
 TEST(CommandLineRun, ACurrentFolderOnNoDriveIsExplainedOnStandardError) {
+    if (underWine())
+        GTEST_SKIP() << "on Windows the current folder always lies on a drive";
     Sandbox box;
     const RunResult result = box.runOutsideDrives({"a.cws", "cvi", "out"});
     EXPECT_EQ(result.status, 1);

@@ -11,6 +11,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "WineRunner.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -107,13 +109,28 @@ RunResult Sandbox::runIn(const fs::path& folder, const std::vector<std::string>&
     int errPipe[2];
     if (pipe(outPipe) != 0 || pipe(errPipe) != 0)
         throw std::runtime_error("cannot make pipes");
-    const std::string exe = program();
+    std::vector<std::string> command = {program()};
+    command.insert(command.end(), args.begin(), args.end());
+    // A Windows program runs under Wine, which sees the same drive folders as drive letters.
+    const auto wine = WineRunner::fromEnvironment();
+    std::vector<fs::path> wineAdded;
+    if (wine) {
+        std::vector<std::pair<char, fs::path>> table;
+        for (char letter : drives)
+            table.emplace_back(letter, root / driveFolderName(letter));
+        wineAdded = wine->prepare(root / "wine", table);
+        command = wine->command(root / "wine", command[0], args);
+    }
     const pid_t child = fork();
     if (child == 0) {
         dup2(outPipe[1], 1);
         dup2(errPipe[1], 2);
         close(outPipe[0]);
         close(errPipe[0]);
+        // Only 1 and 2 may hold the pipes: a process that outlives the program (Wine's
+        // services) must not keep them open.
+        close(outPipe[1]);
+        close(errPipe[1]);
         for (char letter = 'A'; letter <= 'Z'; ++letter)
             unsetenv((std::string("QUORVEL_DRIVE_") + letter).c_str());
         for (char letter : drives)
@@ -122,11 +139,10 @@ RunResult Sandbox::runIn(const fs::path& folder, const std::vector<std::string>&
         if (!enterFolder(folder))
             _exit(126);
         std::vector<char*> argv;
-        argv.push_back(const_cast<char*>(exe.c_str()));
-        for (const std::string& arg : args)
-            argv.push_back(const_cast<char*>(arg.c_str()));
+        for (const std::string& part : command)
+            argv.push_back(const_cast<char*>(part.c_str()));
         argv.push_back(nullptr);
-        execv(exe.c_str(), argv.data());
+        execv(argv[0], argv.data());
         _exit(127);
     }
     close(outPipe[1]);
@@ -153,6 +169,11 @@ RunResult Sandbox::runIn(const fs::path& folder, const std::vector<std::string>&
     }
     int status = 0;
     waitpid(child, &status, 0);
+    if (wine) {
+        wine->finish(root / "wine", wineAdded);
+        result.out = WineRunner::consoleText(result.out);
+        result.err = WineRunner::consoleText(result.err);
+    }
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;
 }
