@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs Quorvel and Tessellon on Debian.
 #   ./build.sh demo    install what is missing, build, convert the bundled example
-#   ./build.sh test    install what is missing, build, run every test, then the converter's
-#                      tests again under ASan and UBSan and each fuzz target for 30 s
+#   ./build.sh test    install what is missing, build, run every test, then the Windows
+#                      build's tests under Wine, the converter's tests again under ASan and
+#                      UBSan and each fuzz target for 30 s
 #   ./build.sh wizard  install what is missing, build, start the wizard
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -48,8 +49,22 @@ run_tests() {
     install_missing "${packages[@]}"
     build
     QT_QPA_PLATFORM=offscreen ctest --preset dev -j"$(nproc)"
+    windows_tests
     sanitized_tests
     brief_fuzz
+}
+
+# MinGW-w64 cross-builds Quorvel.exe, Wine runs it, and GoogleTest's sources are built for it.
+windows_packages=(g++-mingw-w64-x86-64-posix wine64 googletest)
+
+# Quorvel.exe and its unit tests built for Windows and run under Wine, together with the
+# end-to-end cases of build/dev run against Quorvel.exe.
+windows_tests() {
+    install_missing "${windows_packages[@]}"
+    cmake --preset windows >/dev/null
+    cmake --build --preset windows -j"$(nproc)"
+    echo "== Windows suite: Quorvel.exe and its tests under Wine =="
+    ctest --preset windows -j"$(nproc)"
 }
 
 # clang and its runtimes for libFuzzer; the sanitizer build itself uses g++.
