@@ -138,12 +138,7 @@ RunResult Sandbox::runIn(const fs::path& folder, const std::vector<std::string>&
                    (root / driveFolderName(letter)).c_str(), 1);
         if (!enterFolder(folder))
             _exit(126);
-        std::vector<char*> argv;
-        for (const std::string& part : command)
-            argv.push_back(const_cast<char*>(part.c_str()));
-        argv.push_back(nullptr);
-        execv(argv[0], argv.data());
-        _exit(127);
+        execCommand(command);
     }
     close(outPipe[1]);
     close(errPipe[1]);

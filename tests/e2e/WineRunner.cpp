@@ -37,12 +37,7 @@ void runQuietly(const std::vector<std::string>& command, const fs::path& prefix)
         dup2(null, 1);
         dup2(null, 2);
         setenv("WINEPREFIX", prefix.c_str(), 1);
-        std::vector<char*> argv;
-        for (const std::string& part : command)
-            argv.push_back(const_cast<char*>(part.c_str()));
-        argv.push_back(nullptr);
-        execv(argv[0], argv.data());
-        _exit(127);
+        execCommand(command);
     }
     int status = 0;
     if (child > 0)
@@ -123,4 +118,13 @@ std::string WineRunner::consoleText(const std::string& bytes) {
 
 bool underWine() {
     return WineRunner::fromEnvironment().has_value();
+}
+
+void execCommand(const std::vector<std::string>& command) {
+    std::vector<char*> argv;
+    for (const std::string& part : command)
+        argv.push_back(const_cast<char*>(part.c_str()));
+    argv.push_back(nullptr);
+    execv(argv[0], argv.data());
+    _exit(127);
 }

@@ -48,3 +48,7 @@ private:
 /// True when the program under test is a Windows program run under Wine: cases that stand for
 /// the POSIX drive emulation alone do not apply then.
 bool underWine();
+
+/// In a child process: becomes command (the program's path first, then its arguments), or
+/// ends with status 127 when it cannot.
+[[noreturn]] void execCommand(const std::vector<std::string>& command);
