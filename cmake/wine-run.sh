@@ -18,12 +18,13 @@ if [[ ! -e $prefix/.update-timestamp ]]; then
     ln -s "$dlls" "$draft/drive_c/windows/system32"
     ln -s ../drive_c "$draft/dosdevices/c:"
     ln -s / "$draft/dosdevices/z:"
-    # "disable" keeps Wine from filling the prefix with wineboot on every new Wine release.
+    # "disable" keeps wineboot from updating the prefix, which would copy DLLs into
+    # system32: here that is Wine's own folder. It must stay.
     printf disable >"$draft/.update-timestamp"
     # The first program in a new prefix has Wine make its registry; once the server has
     # ended, the registry is on disk and later runs start at once.
     WINEPREFIX=$draft WINEDEBUG=-all "$loader" hostname.exe </dev/null >/dev/null 2>&1 || true
-    WINEPREFIX=$draft "$server" -w
+    WINEPREFIX=$draft "$server" -w || true
     mv -T "$draft" "$prefix" 2>/dev/null || rm -rf "$draft"
 fi
 
