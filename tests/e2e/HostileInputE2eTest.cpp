@@ -218,3 +218,18 @@ TEST(HostileInput, PathsWithNulBytesNameNothingRatherThanTheirStart) {
     // No folder F stands for the group.
     EXPECT_EQ(entriesBelow(box.host("C:\\out\\p")), (std::vector<std::string>{"output", "person"}));
 }
+
+TEST(HostileInput, ProjectFileNamedSoThatTheRootIsDotDotStaysInTheDestination) {
+    // The root group is the file name without its last four bytes: "...prj" gives "..".
+    Sandbox box;
+    box.makeFolder("C:\\out");
+    box.writeFile("C:\\ws\\...prj", sourceEntry("a.c", "F"));
+    const RunResult result = box.run({"C:\\ws\\...prj", "C:\\cvi", "C:\\out"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "Creating Corvane/Corvane++ Project ...\n"
+                          "Could not create directory: C:\\out\\..\n");
+    // The project name is "." (two extensions removed), so the project file is "..prj".
+    EXPECT_EQ(box.readFile("C:\\out\\..prj"), "VersionTag45\r\n");
+    EXPECT_EQ(entriesBelow(box.host("C:\\")),
+              (std::vector<std::string>{"out", "out/..prj", "ws", "ws/...prj"}));
+}

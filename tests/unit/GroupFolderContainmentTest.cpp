@@ -80,13 +80,27 @@ TEST_F(GroupFolderContainment, DotsInsideANameAreOrdinary) {
 }
 
 TEST_F(GroupFolderContainment, RootNameWithAParentSegmentFailsBeforeAnyFolderIsMade) {
-    converter = std::make_unique<WorkspaceConverter>("C:\\ws\\a/../../x.cws", "C:\\cvi", "C:\\out",
-                                                     host, console);
-    converter->setProjectName("all");
-    host.addFile("C:\\ws\\a/../../x.cws", "");
-    EXPECT_EQ(converter->run(), 1);
-    EXPECT_EQ(console.str(), "Creating Corvane/Corvane++ Project ...\n"
-                             "Could not create directory: C:\\out\\a/../../x\n");
-    EXPECT_EQ(projectFile(), "VersionTag45\r\n");
-    EXPECT_EQ(host.madeFolders, std::vector<std::string>());
+    // The root is named after the source file without its last four bytes: a project file
+    // named "...prj" gives "..". Found by the conversion fuzz target.
+    const std::pair<const char*, const char*> cases[] = {
+        {"C:\\ws\\a/../../x.cws", "C:\\out\\a/../../x"},
+        {"C:\\ws\\...prj", "C:\\out\\.."},
+        {"C:\\ws\\...cws", "C:\\out\\.."},
+    };
+    for (const auto& [source, groupFolder] : cases) {
+        SCOPED_TRACE(source);
+        host = FakeHost();
+        console.str("");
+        host.addFile(source, "");
+        host.addFolder("C:\\out");
+        converter =
+            std::make_unique<WorkspaceConverter>(source, "C:\\cvi", "C:\\out", host, console);
+        converter->setProjectName("all");
+        EXPECT_EQ(converter->run(), 1);
+        EXPECT_EQ(console.str(), std::string("Creating Corvane/Corvane++ Project ...\n"
+                                             "Could not create directory: ") +
+                                     groupFolder + "\n");
+        EXPECT_EQ(projectFile(), "VersionTag45\r\n");
+        EXPECT_EQ(host.madeFolders, std::vector<std::string>());
+    }
 }
