@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs one fuzz target for a given number of seconds:  fuzz/run.sh TARGET SECONDS
+# Runs one fuzz target for a given number of seconds:  fuzz/run.sh TARGET SECONDS [FLAGS]
+# (further libFuzzer flags, such as -max_len=8192, go after the time).
 # TARGET is workspace_file, project_parser or conversion. Builds the fuzz preset first.
 # New inputs go to build/fuzz/corpus/TARGET (the committed seeds in fuzz/corpus are only
 # read), findings to build/fuzz/findings/. Exits non-zero when the target found something.
@@ -15,4 +16,4 @@ mkdir -p "build/fuzz/corpus/$target" build/fuzz/findings
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     "build/fuzz/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
     -dict=fuzz/cvi.dict -artifact_prefix="build/fuzz/findings/$target-" -print_final_stats=1 \
-    "build/fuzz/corpus/$target" "fuzz/corpus/$target"
+    "${@:3}" "build/fuzz/corpus/$target" "fuzz/corpus/$target"
