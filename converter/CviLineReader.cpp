@@ -27,7 +27,10 @@ bool splitPartOf(std::string_view line, SplitPart& part) {
     if (keyEnd == std::string_view::npos)
         return false;
     key = key.substr(0, keyEnd + 1);
-    const std::size_t digits = key.find_last_not_of("0123456789") + 1;
+    // A plain loop: a search for any of ten bytes costs a library call per byte.
+    std::size_t digits = key.size();
+    while (digits > 0 && key[digits - 1] >= '0' && key[digits - 1] <= '9')
+        --digits;
     constexpr std::string_view marker = " Line";
     if (key.size() - digits < 4 || digits < marker.size() ||
         key.substr(digits - marker.size(), marker.size()) != marker)

@@ -10,8 +10,9 @@
 
 namespace {
 
-bool contains(const std::string& line, std::string_view text) {
-    return line.find(text.data(), 0, text.size()) != std::string::npos;
+bool contains(std::string_view line, std::string_view text) {
+    // The view's search is inlined here, where the string's is a library call.
+    return line.find(text) != std::string_view::npos;
 }
 
 bool beginsWithBracket(const std::string& line) {
@@ -27,10 +28,36 @@ bool isFolderKey(const std::string& line) {
            key.substr(first, key.find_last_not_of(' ') - first + 1) == "Folder";
 }
 
+/// The text after the first "=" of line, as a view; the whole line when it has none.
+std::string_view valueView(std::string_view line) {
+    const std::size_t equals = line.find('=');
+    return equals == std::string_view::npos ? line : line.substr(equals + 1);
+}
+
 /// The value of line with spaces, then double quotes, removed and "/" made "\".
 std::string pathValue(const std::string& line) {
-    return toNativeSeparators(trimValue(lineValue(line)));
+    return toNativeSeparators(std::string(trimView(valueView(line))));
 }
+
+/// Which of the path keys a line contains. Each of them begins with "Path", so one
+/// pass over the places where "Path" stands answers all four searches.
+struct PathKeys {
+    bool path = false;
+    bool isRel = false;
+    bool relTo = false;
+    bool relPath = false;
+
+    explicit PathKeys(std::string_view line) {
+        for (std::size_t at = line.find("Path"); at != std::string_view::npos;
+             at = line.find("Path", at + 1)) {
+            const std::string_view rest = line.substr(at + 4);
+            path = true;
+            isRel = isRel || rest.substr(0, 7) == " Is Rel";
+            relTo = relTo || rest.substr(0, 7) == " Rel To";
+            relPath = relPath || rest.substr(0, 9) == " Rel Path";
+        }
+    }
+};
 
 /// The three flags of a CVI relative path ("... Is Rel", "... Rel To").
 struct RelativeFlags {
@@ -49,8 +76,7 @@ struct RelativeFlags {
 } // namespace
 
 std::string lineValue(const std::string& line) {
-    const std::size_t equals = line.find('=');
-    return equals == std::string::npos ? line : line.substr(equals + 1);
+    return std::string(valueView(line));
 }
 
 std::string driveFromCviPath(const std::string& path) {
@@ -108,8 +134,14 @@ void CviProjectParser::parse() {
 bool CviProjectParser::readEntryLine(std::string& line, bool isFirst, FirstLine first) {
     if (!readLine(line))
         return false;
-    if (isFirst)
-        line = first == FirstLine::TrimValue ? trimValue(line) : stripChar(line, ' ');
+    if (isFirst) {
+        const std::string_view kept =
+            first == FirstLine::TrimValue ? trimView(line) : stripView(line, ' ');
+        // Cut in place: kept lies inside line, or is empty.
+        const std::size_t from = kept.empty() ? 0 : kept.data() - line.data();
+        line.erase(from + kept.size());
+        line.erase(0, from);
+    }
     return !beginsWithBracket(line);
 }
 
@@ -125,7 +157,14 @@ bool CviProjectParser::isAcceptedExtension(const std::string& path) const {
 }
 
 std::string CviProjectParser::underBase(bool toProject, const std::string& relative) const {
-    return toProject ? projectFolder + relative : cviDir + "\\" + relative;
+    const std::string_view base = toProject ? projectFolder : cviDir;
+    std::string path;
+    path.reserve(base.size() + 1 + relative.size());
+    path.append(base);
+    if (!toProject)
+        path += '\\';
+    path.append(relative);
+    return path;
 }
 
 std::string CviProjectParser::folderUnderBase(bool toProject, const std::string& relative) const {
@@ -140,37 +179,39 @@ std::string CviProjectParser::folderUnderBase(bool toProject, const std::string&
 void CviProjectParser::readSourceEntry() {
     RelativeFlags flags;
     std::string path;
-    std::string folder;
+    std::string& folder = entryFolder;
+    folder.clear();
     bool excluded = false;
-    std::string line;
+    std::string& line = entryLine;
     for (bool isFirst = true; readEntryLine(line, isFirst, FirstLine::TrimValue); isFirst = false) {
-        if (contains(line, "Path Is Rel")) {
+        const PathKeys keys(line);
+        if (keys.isRel) {
             flags.isRelative = contains(line, "True");
-        } else if (contains(line, "Path Rel To")) {
+        } else if (keys.relTo) {
             flags.setBase(line);
-        } else if (contains(line, "Path Rel Path")) {
+        } else if (keys.relPath) {
             if (flags.useRelative())
                 path = underBase(flags.toProject, pathValue(line));
-        } else if (contains(line, "Path")) {
+        } else if (keys.path) {
             if (!flags.useRelative())
                 path = pathValue(line);
         } else if (contains(line, "Exclude")) {
-            excluded = trimValue(lineValue(line)) == "True";
+            excluded = trimView(valueView(line)) == "True";
         } else if (isFolderKey(line)) {
-            folder = trimValue(lineValue(line));
+            folder = trimView(valueView(line));
         }
     }
     if (!excluded && isAcceptedExtension(path))
-        addSourceFile(folder, path);
+        addSourceFile(folder, std::move(path));
 }
 
-void CviProjectParser::addSourceFile(const std::string& folder, const std::string& path) {
+void CviProjectParser::addSourceFile(const std::string& folder, std::string path) {
     if (ProjectGroup* found = group->findSubGroup(folder)) {
-        found->addFile(path);
+        found->addFile(std::move(path));
         return;
     }
     auto made = std::make_unique<ProjectGroup>(folder, converter);
-    made->addFile(path);
+    made->addFile(std::move(path));
     made->setSourceFolder(group->getSourceFolder());
     group->addSubGroup(std::move(made));
 }
@@ -179,17 +220,18 @@ void CviProjectParser::readIncludeFileEntry() {
     RelativeFlags flags;
     std::string folderPath;
     bool excluded = false;
-    std::string line;
+    std::string& line = entryLine;
     for (bool isFirst = true; readEntryLine(line, isFirst, FirstLine::StripSpaces);
          isFirst = false) {
+        const PathKeys keys(line);
         if (contains(line, " Is Rel")) {
             flags.isRelative = contains(line, "True");
-        } else if (contains(line, "Path Rel To")) {
+        } else if (keys.relTo) {
             flags.setBase(line);
-        } else if (contains(line, "Path Rel Path")) {
+        } else if (keys.relPath) {
             if (flags.useRelative())
                 folderPath = folderUnderBase(flags.toProject, beforeLastBackslash(pathValue(line)));
-        } else if (contains(line, "Path")) {
+        } else if (keys.path) {
             if (!flags.useRelative()) {
                 const std::string value = pathValue(line);
                 const std::size_t slash = value.rfind('\\');
@@ -197,7 +239,7 @@ void CviProjectParser::readIncludeFileEntry() {
             }
         } else if (contains(line, "Exclude")) {
             // Unlike a source entry, double quotes stay: "True" in quotes does not exclude.
-            excluded = stripChar(lineValue(line), ' ') == "True";
+            excluded = stripView(valueView(line), ' ') == "True";
         }
     }
     if (!excluded && !folderPath.empty())
@@ -206,7 +248,7 @@ void CviProjectParser::readIncludeFileEntry() {
 
 void CviProjectParser::readIncludePaths() {
     RelativeFlags flags;
-    std::string line;
+    std::string& line = entryLine;
     for (bool isFirst = true; readEntryLine(line, isFirst, FirstLine::StripSpaces);
          isFirst = false) {
         if (contains(line, " Is Rel")) {

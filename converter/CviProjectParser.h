@@ -55,7 +55,7 @@ private:
     /// final "\".
     std::string folderUnderBase(bool toProject, const std::string& relative) const;
     /// Adds a source file to the sub-group of the given folder name, making it when needed.
-    void addSourceFile(const std::string& folder, const std::string& path);
+    void addSourceFile(const std::string& folder, std::string path);
 
     ProjectGroup* group = nullptr;
     WorkspaceConverter* converter = nullptr;
@@ -65,4 +65,8 @@ private:
     std::string projectFolder;
     std::unique_ptr<CviLineReader> input;
     std::vector<std::string> acceptedExtensions;
+    /// Buffers the entry readers reuse, so that an entry costs no memory of its own
+    /// beyond the path it adds.
+    std::string entryLine;
+    std::string entryFolder;
 };

@@ -18,8 +18,8 @@ void ProjectGroup::addSubGroup(std::unique_ptr<ProjectGroup> group) {
     subGroups.push_back(std::move(group));
 }
 
-void ProjectGroup::addFile(const std::string& path) {
-    files.push_back(path);
+void ProjectGroup::addFile(std::string path) {
+    files.push_back(std::move(path));
 }
 
 void ProjectGroup::addIncludePath(const std::string& folder) {

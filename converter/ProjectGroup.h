@@ -28,7 +28,7 @@ public:
     /// Appends group to the sub-groups; the group takes ownership.
     void addSubGroup(std::unique_ptr<ProjectGroup> group);
     /// Appends a source file path; a path added twice is held twice.
-    void addFile(const std::string& path);
+    void addFile(std::string path);
     /// Inserts an include folder; no effect when the same text is already held.
     void addIncludePath(const std::string& folder);
     /// Sets the value of a definition, replacing an earlier one.

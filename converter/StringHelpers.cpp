@@ -2,16 +2,24 @@
 
 #include <algorithm>
 
-std::string stripChar(const std::string& text, char byte) {
+std::string_view stripView(std::string_view text, char byte) {
     const std::size_t first = text.find_first_not_of(byte);
-    if (first == std::string::npos)
-        return std::string();
+    if (first == std::string_view::npos)
+        return std::string_view();
     const std::size_t last = text.find_last_not_of(byte);
     return text.substr(first, last - first + 1);
 }
 
+std::string stripChar(const std::string& text, char byte) {
+    return std::string(stripView(text, byte));
+}
+
+std::string_view trimView(std::string_view text) {
+    return stripView(stripView(text, ' '), '"');
+}
+
 std::string trimValue(const std::string& text) {
-    return stripChar(stripChar(text, ' '), '"');
+    return std::string(trimView(text));
 }
 
 std::string toNativeSeparators(std::string path) {

@@ -1,14 +1,19 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 /// text without every leading, then every trailing occurrence of byte; empty when
 /// text is made of that byte only.
 std::string stripChar(const std::string& text, char byte);
+/// stripChar as a view into text, for readers that need no copy.
+std::string_view stripView(std::string_view text, char byte);
 
 /// text without surrounding spaces, then without surrounding double quotes.
 /// Tabs stay, and so do the spaces inside the quotes.
 std::string trimValue(const std::string& text);
+/// trimValue as a view into text, for readers that need no copy.
+std::string_view trimView(std::string_view text);
 
 /// path with every "/" turned into "\".
 std::string toNativeSeparators(std::string path);

@@ -13,12 +13,15 @@ TextReader::TextReader(std::unique_ptr<ByteSource> source) : source(std::move(so
 bool TextReader::fill() {
     if (atEnd)
         return false;
-    buffer.erase(0, position);
+    // The unread tail moves to the front. The storage keeps its size, so it is zeroed
+    // only when it grows, not on every read.
+    std::memmove(&buffer[0], buffer.data() + position, filled - position);
+    filled -= position;
     position = 0;
-    const std::size_t old = buffer.size();
-    buffer.resize(old + chunkSize);
-    const std::size_t got = source->read(&buffer[old], chunkSize);
-    buffer.resize(old + got);
+    if (buffer.size() < filled + chunkSize)
+        buffer.resize(filled + chunkSize);
+    const std::size_t got = source->read(&buffer[filled], chunkSize);
+    filled += got;
     if (got == 0)
         atEnd = true;
     return got != 0;
@@ -28,22 +31,24 @@ bool TextReader::readLine(std::string& line) {
     std::size_t searchFrom = position;
     for (;;) {
         const char* start = buffer.data() + searchFrom;
-        const void* found = std::memchr(start, '\n', buffer.size() - searchFrom);
+        const void* found = std::memchr(start, '\n', filled - searchFrom);
         if (found) {
             const std::size_t end = static_cast<const char*>(found) - buffer.data();
             std::size_t lineEnd = end;
             if (lineEnd > position && buffer[lineEnd - 1] == '\r')
                 --lineEnd;
-            line.assign(buffer, position, lineEnd - position);
+            // clear and append: the line's storage is reused without the checks of assign.
+            line.clear();
+            line.append(buffer.data() + position, lineEnd - position);
             position = end + 1;
             return true;
         }
-        const std::size_t scanned = buffer.size() - position;
+        const std::size_t scanned = filled - position;
         if (!fill()) {
-            if (position == buffer.size())
+            if (position == filled)
                 return false;
-            line.assign(buffer, position, std::string::npos);
-            position = buffer.size();
+            line.assign(buffer, position, filled - position);
+            position = filled;
             return true;
         }
         searchFrom = position + scanned;
@@ -54,13 +59,13 @@ std::string TextReader::readAll() {
     while (fill()) {
     }
     std::string text;
-    text.reserve(buffer.size() - position);
-    for (std::size_t i = position; i < buffer.size(); ++i) {
-        if (buffer[i] == '\r' && i + 1 < buffer.size() && buffer[i + 1] == '\n')
+    text.reserve(filled - position);
+    for (std::size_t i = position; i < filled; ++i) {
+        if (buffer[i] == '\r' && i + 1 < filled && buffer[i + 1] == '\n')
             continue;
         text += buffer[i];
     }
-    position = buffer.size();
+    position = filled;
     return text;
 }
 

@@ -44,7 +44,9 @@ private:
     bool fill();
 
     std::unique_ptr<ByteSource> source;
+    /// Storage for what was read; only its first filled bytes hold the file.
     std::string buffer;
+    std::size_t filled = 0;
     std::size_t position = 0;
     bool atEnd = false;
 };

@@ -163,6 +163,29 @@ Folder Id = 2
               " (C:\\w\\p\\)\n  \\c\\d.c\n");
 }
 
+TEST_F(CviRead, EveryPlaceWherePathStandsIsLookedAt) {
+    // The relative key is the second "Path" of its line; "Pathways" makes a path line.
+    EXPECT_EQ(read(R"([File 0001]
+File Type = "CSource"
+Path Is Rel = True
+Path Rel To = "Project"
+The Path, then Path Rel Path = "src/a.c"
+Folder = "Src"
+[File 0002]
+File Type = "CSource"
+Folder = "Pathways"
+Folder = "Docs"
+[File 0003]
+File Type = "Include"
+Path Is Rel = True
+PathPath Rel To = "CVI"
+Path Rel Path = "include/x.h"
+)"),
+              "Src (C:\\w\\p\\)\n  C:\\w\\p\\src\\a.c\n"
+              "Docs (C:\\w\\p\\)\n  Pathways\n"
+              "-i C:\\cvi\\include\n");
+}
+
 TEST_F(CviRead, SplitPathsAreReadWhole) {
     EXPECT_EQ(read(R"([File 0001]
 File Type = "CSource"

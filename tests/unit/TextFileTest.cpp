@@ -35,6 +35,19 @@ TEST(TextFiles, LongLinesCrossTheReadBuffer) {
     EXPECT_EQ(lines[1], longLine);
 }
 
+TEST(TextFiles, LinesAcrossManyReadsComeBackWhole) {
+    FakeHost host;
+    // The first line's carriage return is the last byte of one read, its line feed the
+    // first of the next; the short lines after it straddle later reads anywhere.
+    std::string bytes = std::string(65535, 'a') + "\r\n";
+    std::vector<std::string> expected{std::string(65535, 'a')};
+    for (int i = 0; i < 40000; ++i) {
+        expected.push_back("line " + std::to_string(i) + std::string(i % 7, '.'));
+        bytes += expected.back() + (i % 3 ? "\r\n" : "\n");
+    }
+    EXPECT_EQ(linesOf(host, bytes), expected);
+}
+
 TEST(TextFiles, WritingTurnsEveryLineFeedIntoCarriageReturnLineFeed) {
     FakeHost host;
     auto writer = host.openTextForWriting("C:\\o.txt");
