@@ -5,6 +5,7 @@
 #                      build's tests under Wine, the converter's tests again under ASan and
 #                      UBSan and each fuzz target for 30 s
 #   ./build.sh wizard  install what is missing, build, start the wizard
+#   ./build.sh bench   install what is missing, build Quorvel for speed, run the benchmark
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -96,16 +97,30 @@ brief_fuzz() {
     done
 }
 
+# Quorvel in Release (-O2) and the benchmark runner, in their own build folder; the runner's
+# options (--runs N, --seed N, --work FOLDER) pass through.
+run_bench() {
+    install_missing cmake g++ make
+    cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+        -DQUORVEL_WERROR=ON -DQUORVEL_BUILD_TESTS=OFF -DQUORVEL_BUILD_WIZARD=OFF >/dev/null
+    cmake --build build/bench -j"$(nproc)" --target quorvel-bench
+    build/bench/bench/quorvel-bench "$@"
+}
+
 case "${1:-}" in
 demo) demo ;;
 test) run_tests ;;
+bench)
+    shift
+    run_bench "$@"
+    ;;
 wizard)
     install_missing "${packages[@]}"
     build
     PATH="$PWD/build/dev/converter:$PATH" build/dev/wizard/Tessellon
     ;;
 *)
-    echo "usage: $0 demo|test|wizard" >&2
+    echo "usage: $0 demo|test|wizard|bench" >&2
     exit 2
     ;;
 esac

@@ -1,0 +1,321 @@
+#include "BenchRunner.h"
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <ostream>
+#include <stdexcept>
+#include <unistd.h>
+
+#include "FolderSink.h"
+#include "Measurement.h"
+#include "ProjectFileSummary.h"
+
+namespace {
+
+/// Counts what would be written, for sizing a file before generating it.
+class CountingSink : public FileSink {
+public:
+    void start(const std::string&) override {}
+    void append(const std::string& bytes) override { total += bytes.size(); }
+    std::size_t total = 0;
+};
+
+/// The shape of the workspaces: a folder per five files, as CVI users tend to have.
+WorkspaceShape workspaceShape(int projects, int files, std::uint64_t seed) {
+    WorkspaceShape shape;
+    shape.projects = projects;
+    shape.sourcesPerProject = files;
+    shape.foldersPerProject = std::max(1, files / 5);
+    shape.includeFilesPerProject = std::max(1, files / 10);
+    shape.seed = seed;
+    return shape;
+}
+
+/// The smallest input the parse figure reads.
+constexpr std::size_t largeFileBytes = 50u << 20;
+constexpr double mebibyte = 1024.0 * 1024.0;
+
+std::string milliseconds(double seconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f ms", seconds * 1e3);
+    return text;
+}
+
+std::string withCommas(std::size_t number) {
+    std::string digits = std::to_string(number);
+    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
+        digits.insert(static_cast<std::size_t>(at), ",");
+    return digits;
+}
+
+std::string firstLineOf(const std::string& path, const std::string& prefix) {
+    std::ifstream file(path);
+    std::string line;
+    while (std::getline(file, line))
+        if (line.compare(0, prefix.size(), prefix) == 0)
+            return line.substr(line.find(':') + 2);
+    return "unknown";
+}
+
+std::string loadAverage() {
+    std::ifstream file("/proc/loadavg");
+    std::string one, five, fifteen;
+    file >> one >> five >> fifteen;
+    return one + " " + five + " " + fifteen;
+}
+
+} // namespace
+
+BenchRunner::BenchRunner(BenchOptions options, std::ostream& out)
+    : options(std::move(options)), out(out) {}
+
+BenchRunner::Input BenchRunner::generate(const std::string& name, const WorkspaceShape& shape,
+                                         bool singleProject) {
+    const std::string folder = "C:\\ws\\" + name;
+    FolderSink sink(options.work / "ws" / name);
+    Input input;
+    input.name = name;
+    if (singleProject) {
+        input.figures = generateProject(shape, name, folder, sink);
+        input.source = folder + "\\" + name + ".prj";
+    } else {
+        input.figures = generateWorkspace(shape, name, folder, sink);
+        input.source = folder + "\\" + name + ".cws";
+    }
+    return input;
+}
+
+std::filesystem::path BenchRunner::outFolder(const Input& input, const std::string& folder) const {
+    return options.work / "out" / input.name / folder;
+}
+
+void BenchRunner::freshFolders(const Input& input, const std::vector<std::string>& folders) {
+    for (const std::string& folder : folders) {
+        std::filesystem::remove_all(outFolder(input, folder));
+        std::filesystem::create_directories(outFolder(input, folder));
+    }
+    // Writing back what the last run left must not fall into the next run's time.
+    sync();
+}
+
+ChildRun BenchRunner::convert(const Input& input, const std::string& folder) {
+    const std::string dest = "C:\\out\\" + input.name + "\\" + folder;
+    const ChildRun run =
+        runChild({options.quorvel, input.source, "C:\\cvi", dest}, options.work.string(),
+                 {{"QUORVEL_DRIVE_C", options.work.string()}});
+    if (run.status != 0)
+        throw std::runtime_error("Quorvel failed on " + input.source + " with status " +
+                                 std::to_string(run.status));
+    return run;
+}
+
+void BenchRunner::convertFinished(const Input& input) {
+    // Converted where the timed runs write, so that their files match byte for byte.
+    freshFolders(input, {"run", "done"});
+    convert(input, "run");
+    std::ifstream file(outFolder(input, "run") / (input.name + ".prj"), std::ios::binary);
+    const ProjectFileSummary summary = summariseProjectFile(file);
+    if (summary.groups != input.figures.groups || summary.files != input.figures.sourceEntries ||
+        summary.fileBytes != input.figures.sourcePathBytes)
+        throw std::runtime_error(
+            "the conversion of " + input.source +
+            " does not hold what was generated: " + std::to_string(summary.groups) + " groups, " +
+            std::to_string(summary.files) + " files");
+    std::filesystem::remove(outFolder(input, "done"));
+    std::filesystem::rename(outFolder(input, "run"), outFolder(input, "done"));
+}
+
+void BenchRunner::checkSameAsFinished(const Input& input, const std::string& folder) {
+    // Compared piece by piece: the runner's own memory shows in the peak of the
+    // programs it starts, so it holds no file whole.
+    const std::string name = input.name + ".prj";
+    std::ifstream made(outFolder(input, folder) / name, std::ios::binary);
+    std::ifstream finished(outFolder(input, "done") / name, std::ios::binary);
+    std::string a(1 << 16, '\0');
+    std::string b(1 << 16, '\0');
+    for (;;) {
+        made.read(&a[0], static_cast<std::streamsize>(a.size()));
+        finished.read(&b[0], static_cast<std::streamsize>(b.size()));
+        if (made.gcount() != finished.gcount() ||
+            a.compare(0, made.gcount(), b, 0, finished.gcount()) != 0)
+            throw std::runtime_error("a run of " + input.source + " wrote another project file");
+        if (made.gcount() == 0)
+            return;
+    }
+}
+
+void BenchRunner::header() {
+    char hostName[256] = {};
+    gethostname(hostName, sizeof hostName - 1);
+    out << "Quorvel benchmark: " << options.runs << " runs a measurement, medians, seed "
+        << options.seed << "\n";
+    out << "machine: " << hostName << ", " << firstLineOf("/proc/cpuinfo", "model name") << ", "
+        << sysconf(_SC_NPROCESSORS_ONLN) << " cores, load " << loadAverage() << " at start\n\n";
+    char line[200];
+    std::snprintf(line, sizeof line, "%-24s %-26s %-11s %-20s %6s  %-8s\n", "figure", "input",
+                  "quorvel", "reference", "ratio", "target");
+    out << line;
+}
+
+void BenchRunner::row(const std::string& figure, const std::string& size,
+                      const std::string& quorvel, const std::string& reference, double ratio,
+                      const std::string& target, bool met) {
+    char line[200];
+    std::snprintf(line, sizeof line, "%-24s %-26s %-11s %-20s %6.2f  %-8s %s\n", figure.c_str(),
+                  size.c_str(), quorvel.c_str(), reference.c_str(), ratio, target.c_str(),
+                  target.empty() ? ""
+                  : met          ? "met"
+                                 : "MISSED");
+    out << line << std::flush;
+}
+
+ChildRun BenchRunner::timedConversion(const Input& input) {
+    const ChildRun run = convert(input, "run");
+    checkSameAsFinished(input, "run");
+    return run;
+}
+
+ChildRun BenchRunner::reference(const std::vector<std::string>& command) {
+    const ChildRun run = runChild(command, options.work.string(), {});
+    if (run.status != 0)
+        throw std::runtime_error(command.front() + " failed with status " +
+                                 std::to_string(run.status));
+    return run;
+}
+
+bool BenchRunner::wholeConversion() {
+    struct Size {
+        const char* name;
+        int projects;
+        int files;
+    };
+    bool met = true;
+    for (const Size size :
+         {Size{"small", 10, 100}, Size{"medium", 200, 500}, Size{"large", 2000, 100}}) {
+        const Input input =
+            generate(size.name, workspaceShape(size.projects, size.files, options.seed), false);
+        convertFinished(input);
+        const std::vector<std::string> copy = {
+            "cp", "-a", (outFolder(input, "done") / ".").string(), outFolder(input, "cp").string()};
+        const auto samples = interleaved(
+            options.runs, {[&] { return timedConversion(input); }, [&] { return reference(copy); }},
+            [&](std::size_t which) { freshFolders(input, {which == 0 ? "run" : "cp"}); });
+        const double ratio = median(roundRatios(samples[0], samples[1]));
+        const bool isLarge = std::string(size.name) == "large";
+        if (isLarge) {
+            met = ratio <= 1.5;
+            largePeakKib = samples[0].peakKib;
+            largePathBytes = input.figures.sourcePathBytes;
+        }
+        row("1 conversion / cp -a",
+            std::string(size.name) + " " + std::to_string(size.projects) + " x " +
+                std::to_string(size.files),
+            milliseconds(median(samples[0].seconds)),
+            "cp -a " + milliseconds(median(samples[1].seconds)), ratio, isLarge ? "<= 1.5" : "",
+            met);
+        std::filesystem::remove_all(options.work / "out" / input.name);
+        std::filesystem::remove_all(options.work / "ws" / input.name);
+    }
+    return met;
+}
+
+bool BenchRunner::parseThroughput() {
+    WorkspaceShape shape = workspaceShape(1, 0, options.seed);
+    shape.foldersPerProject = 20;
+    shape.includeFilesPerProject = 500;
+    shape.includePathsPerProject = 8;
+    shape.definesPerProject = 8;
+    // Sized from two small trial runs, so that the file is large enough whatever an
+    // entry's length turns out to be.
+    std::size_t trial[2];
+    for (int i = 0; i < 2; ++i) {
+        CountingSink counter;
+        shape.sourcesPerProject = 1000 * (i + 1);
+        generateProject(shape, "parse", "C:\\ws\\parse", counter);
+        trial[i] = counter.total;
+    }
+    const std::size_t perEntry = (trial[1] - trial[0]) / 1000;
+    shape.sourcesPerProject =
+        1000 + static_cast<int>((largeFileBytes - trial[0]) / perEntry * 101 / 100);
+    const Input input = generate("parse", shape, true);
+    if (input.figures.inputBytes < largeFileBytes)
+        throw std::runtime_error("the large project file came out too small");
+    convertFinished(input);
+    const std::vector<std::string> grep = {"grep", "-c", "File Type",
+                                           (options.work / "ws" / "parse" / "parse.prj").string()};
+    const auto samples = interleaved(
+        options.runs, {[&] { return timedConversion(input); }, [&] { return reference(grep); }},
+        [&](std::size_t which) {
+            if (which == 0)
+                freshFolders(input, {"run"});
+        });
+    const double ratio = median(roundRatios(samples[0], samples[1]));
+    char size[64];
+    std::snprintf(size, sizeof size, "parse.prj %.1f MiB", input.figures.inputBytes / mebibyte);
+    row("2 parse / grep -c", size, milliseconds(median(samples[0].seconds)),
+        "grep " + milliseconds(median(samples[1].seconds)), ratio, "<= 3", ratio <= 3);
+    std::filesystem::remove_all(options.work / "out" / input.name);
+    std::filesystem::remove_all(options.work / "ws" / input.name);
+    return ratio <= 3;
+}
+
+bool BenchRunner::scaling() {
+    std::vector<Input> inputs;
+    for (const int factor : {1, 10, 100})
+        inputs.push_back(generate("scale" + std::to_string(factor),
+                                  workspaceShape(10, 100 * factor, options.seed), false));
+    std::vector<std::function<ChildRun()>> commands;
+    for (const Input& input : inputs) {
+        convertFinished(input);
+        commands.push_back([&] { return timedConversion(input); });
+    }
+    const auto samples = interleaved(
+        options.runs, commands, [&](std::size_t which) { freshFolders(inputs[which], {"run"}); });
+    std::vector<double> perEntry;
+    for (std::size_t i = 0; i < inputs.size(); ++i)
+        perEntry.push_back(median(samples[i].seconds) / inputs[i].figures.sourceEntries);
+    const double ratio = perEntry.back() / perEntry.front();
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        char cost[32];
+        std::snprintf(cost, sizeof cost, "%.2f us/entry", perEntry[i] * 1e6);
+        const bool last = i + 1 == inputs.size();
+        row("3 time per entry",
+            inputs[i].name.substr(5) + "x, " + withCommas(inputs[i].figures.sourceEntries) +
+                " entries",
+            milliseconds(median(samples[i].seconds)), cost, perEntry[i] / perEntry.front(),
+            last ? "<= 1.3" : "", ratio <= 1.3);
+        std::filesystem::remove_all(options.work / "out" / inputs[i].name);
+        std::filesystem::remove_all(options.work / "ws" / inputs[i].name);
+    }
+    return ratio <= 1.3;
+}
+
+bool BenchRunner::peakMemory() {
+    const double peak = largePeakKib * 1024.0;
+    const double allowance = 16 * mebibyte;
+    const double ratio = (peak - allowance) / largePathBytes;
+    char size[64];
+    std::snprintf(size, sizeof size, "large, paths %.1f MiB", largePathBytes / mebibyte);
+    char measured[32];
+    std::snprintf(measured, sizeof measured, "%.1f MiB", peak / mebibyte);
+    char bound[32];
+    std::snprintf(bound, sizeof bound, "bound %.1f MiB",
+                  (3 * largePathBytes + allowance) / mebibyte);
+    row("4 (peak - 16 MiB) / paths", size, measured, bound, ratio, "<= 3", ratio <= 3);
+    if (ownPeakKib() >= largePeakKib)
+        out << "  (the runner's own peak, " << ownPeakKib() / 1024
+            << " MiB, hides the converter's: the figure is an upper bound)\n";
+    return ratio <= 3;
+}
+
+bool BenchRunner::run() {
+    header();
+    bool met = wholeConversion();
+    met = parseThroughput() && met;
+    met = scaling() && met;
+    met = peakMemory() && met;
+    out << "\nload " << loadAverage() << " at the end; targets " << (met ? "all met" : "MISSED")
+        << "\n";
+    return met;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "ChildProcess.h"
+
+/// The middle value; the mean of the two middle ones for an even count; 0 when empty.
+double median(std::vector<double> values);
+
+/// The timings of one command over several rounds.
+struct Samples {
+    std::vector<double> seconds;
+    /// The highest peak memory of any round, in KiB.
+    long peakKib = 0;
+};
+
+/// Runs every command once per round, each round starting one command later, so that a
+/// drift in the machine's load falls on all of them alike. prepare(i) runs before
+/// command i, outside the timing. A command that does not run as it should throws from
+/// its own function.
+std::vector<Samples> interleaved(int rounds, const std::vector<std::function<ChildRun()>>& commands,
+                                 const std::function<void(std::size_t)>& prepare);
+
+/// a.seconds[i] / b.seconds[i] for every round both have.
+std::vector<double> roundRatios(const Samples& a, const Samples& b);

@@ -1,0 +1,38 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ChildProcess.h"
+#include "Measurement.h"
+
+TEST(Median, TakesTheMiddleValueOrTheMeanOfTheTwoMiddleOnes) {
+    EXPECT_EQ(median({}), 0);
+    EXPECT_EQ(median({3, 1, 2}), 2);
+    EXPECT_EQ(median({4, 1, 3, 2}), 2.5);
+    EXPECT_EQ(median({9, 1, 1, 1, 100}), 1);
+}
+
+TEST(Interleaved, StartsEachRoundOneCommandLaterAndPreparesBeforeEveryCommand) {
+    std::string order;
+    auto command = [&order](char name, double seconds, long peak) {
+        return [&order, name, seconds, peak] {
+            order += name;
+            ChildRun run;
+            run.status = 0;
+            run.seconds = seconds + order.size();
+            run.peakKib = peak + static_cast<long>(order.size());
+            return run;
+        };
+    };
+    const auto samples =
+        interleaved(3, {command('a', 100, 1000), command('b', 200, 2000), command('c', 300, 0)},
+                    [&order](std::size_t which) { order += std::to_string(which); });
+    EXPECT_EQ(order, "0a1b2c1b2c0a2c0a1b");
+    // The seconds carry the length of the order string when the command ran.
+    EXPECT_EQ(samples[0].seconds, (std::vector<double>{102, 112, 116}));
+    EXPECT_EQ(samples[1].seconds, (std::vector<double>{204, 208, 218}));
+    EXPECT_EQ(samples[0].peakKib, 1016);
+    EXPECT_EQ(roundRatios(samples[0], samples[1]),
+              (std::vector<double>{102.0 / 204, 112.0 / 208, 116.0 / 218}));
+}
