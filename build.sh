@@ -44,6 +44,12 @@ demo() {
     echo
     echo "== folders and files written =="
     (cd "$out" && find . | sort)
+    local personality
+    while IFS= read -r personality; do
+        echo
+        echo "== ${personality#"$out"/} =="
+        tr -d '\r' <"$personality"
+    done < <(find "$out" -name '*.p_a' -size +0 | sort)
 }
 
 run_tests() {
