@@ -1,6 +1,6 @@
 #include "BenchRunner.h"
 
-#include <cmath>
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <ostream>
@@ -65,6 +65,11 @@ std::string loadAverage() {
     return one + " " + five + " " + fifteen;
 }
 
+/// Before every timed command: what the last one wrote goes to disk now, not during it.
+void settle() {
+    sync();
+}
+
 } // namespace
 
 BenchRunner::BenchRunner(BenchOptions options, std::ostream& out)
@@ -90,20 +95,26 @@ std::filesystem::path BenchRunner::outFolder(const Input& input, const std::stri
     return options.work / "out" / input.name / folder;
 }
 
-void BenchRunner::freshFolders(const Input& input, const std::vector<std::string>& folders) {
-    for (const std::string& folder : folders) {
-        std::filesystem::remove_all(outFolder(input, folder));
-        std::filesystem::create_directories(outFolder(input, folder));
-    }
-    // Writing back what the last run left must not fall into the next run's time.
-    sync();
+std::filesystem::path BenchRunner::freshFolder(const Input& input, const std::string& kind) {
+    const int number = ++foldersMade[input.name + "/" + kind];
+    const std::filesystem::path folder = outFolder(input, kind + std::to_string(number));
+    std::filesystem::create_directories(folder);
+    return folder;
 }
 
-ChildRun BenchRunner::convert(const Input& input, const std::string& folder) {
-    const std::string dest = "C:\\out\\" + input.name + "\\" + folder;
-    const ChildRun run =
-        runChild({options.quorvel, input.source, "C:\\cvi", dest}, options.work.string(),
-                 {{"QUORVEL_DRIVE_C", options.work.string()}});
+std::filesystem::path BenchRunner::projectFile(const Input& input,
+                                               const std::filesystem::path& folder) const {
+    return folder / "out" / (input.name + ".prj");
+}
+
+ChildRun BenchRunner::convert(const Input& input, const std::filesystem::path& folder) {
+    // Every run writes D:\out, drive D: being a folder of its own: the files of all runs
+    // match byte for byte, and no run makes its folders where an earlier one deleted
+    // (ext4 passes over recently freed inodes one by one when it allocates).
+    std::filesystem::create_directories(folder / "out");
+    const ChildRun run = runChild(
+        {options.quorvel, input.source, "C:\\cvi", "D:\\out"}, options.work.string(),
+        {{"QUORVEL_DRIVE_C", options.work.string()}, {"QUORVEL_DRIVE_D", folder.string()}});
     if (run.status != 0)
         throw std::runtime_error("Quorvel failed on " + input.source + " with status " +
                                  std::to_string(run.status));
@@ -111,10 +122,8 @@ ChildRun BenchRunner::convert(const Input& input, const std::string& folder) {
 }
 
 void BenchRunner::convertFinished(const Input& input) {
-    // Converted where the timed runs write, so that their files match byte for byte.
-    freshFolders(input, {"run", "done"});
-    convert(input, "run");
-    std::ifstream file(outFolder(input, "run") / (input.name + ".prj"), std::ios::binary);
+    convert(input, outFolder(input, "done"));
+    std::ifstream file(projectFile(input, outFolder(input, "done")), std::ios::binary);
     const ProjectFileSummary summary = summariseProjectFile(file);
     if (summary.groups != input.figures.groups || summary.files != input.figures.sourceEntries ||
         summary.fileBytes != input.figures.sourcePathBytes)
@@ -122,16 +131,13 @@ void BenchRunner::convertFinished(const Input& input) {
             "the conversion of " + input.source +
             " does not hold what was generated: " + std::to_string(summary.groups) + " groups, " +
             std::to_string(summary.files) + " files");
-    std::filesystem::remove(outFolder(input, "done"));
-    std::filesystem::rename(outFolder(input, "run"), outFolder(input, "done"));
 }
 
-void BenchRunner::checkSameAsFinished(const Input& input, const std::string& folder) {
+void BenchRunner::checkSameAsFinished(const Input& input, const std::filesystem::path& folder) {
     // Compared piece by piece: the runner's own memory shows in the peak of the
     // programs it starts, so it holds no file whole.
-    const std::string name = input.name + ".prj";
-    std::ifstream made(outFolder(input, folder) / name, std::ios::binary);
-    std::ifstream finished(outFolder(input, "done") / name, std::ios::binary);
+    std::ifstream made(projectFile(input, folder), std::ios::binary);
+    std::ifstream finished(projectFile(input, outFolder(input, "done")), std::ios::binary);
     std::string a(1 << 16, '\0');
     std::string b(1 << 16, '\0');
     for (;;) {
@@ -145,34 +151,10 @@ void BenchRunner::checkSameAsFinished(const Input& input, const std::string& fol
     }
 }
 
-void BenchRunner::header() {
-    char hostName[256] = {};
-    gethostname(hostName, sizeof hostName - 1);
-    out << "Quorvel benchmark: " << options.runs << " runs a measurement, medians, seed "
-        << options.seed << "\n";
-    out << "machine: " << hostName << ", " << firstLineOf("/proc/cpuinfo", "model name") << ", "
-        << sysconf(_SC_NPROCESSORS_ONLN) << " cores, load " << loadAverage() << " at start\n\n";
-    char line[200];
-    std::snprintf(line, sizeof line, "%-24s %-26s %-11s %-20s %6s  %-8s\n", "figure", "input",
-                  "quorvel", "reference", "ratio", "target");
-    out << line;
-}
-
-void BenchRunner::row(const std::string& figure, const std::string& size,
-                      const std::string& quorvel, const std::string& reference, double ratio,
-                      const std::string& target, bool met) {
-    char line[200];
-    std::snprintf(line, sizeof line, "%-24s %-26s %-11s %-20s %6.2f  %-8s %s\n", figure.c_str(),
-                  size.c_str(), quorvel.c_str(), reference.c_str(), ratio, target.c_str(),
-                  target.empty() ? ""
-                  : met          ? "met"
-                                 : "MISSED");
-    out << line << std::flush;
-}
-
 ChildRun BenchRunner::timedConversion(const Input& input) {
-    const ChildRun run = convert(input, "run");
-    checkSameAsFinished(input, "run");
+    const std::filesystem::path folder = freshFolder(input, "run");
+    const ChildRun run = convert(input, folder);
+    checkSameAsFinished(input, folder);
     return run;
 }
 
@@ -182,6 +164,33 @@ ChildRun BenchRunner::reference(const std::vector<std::string>& command) {
         throw std::runtime_error(command.front() + " failed with status " +
                                  std::to_string(run.status));
     return run;
+}
+
+void BenchRunner::header() {
+    char hostName[256] = {};
+    gethostname(hostName, sizeof hostName - 1);
+    out << "Quorvel benchmark: " << options.runs << " runs a measurement, medians, seed "
+        << options.seed << "\n";
+    out << "machine: " << hostName << ", " << firstLineOf("/proc/cpuinfo", "model name") << ", "
+        << sysconf(_SC_NPROCESSORS_ONLN) << " cores, load " << loadAverage() << " at start\n\n";
+    char line[200];
+    std::snprintf(line, sizeof line, "%-26s %-26s %-11s %-20s %6s  %-8s\n", "figure", "input",
+                  "quorvel", "reference", "ratio", "target");
+    out << line;
+}
+
+void BenchRunner::row(const std::string& figure, const std::string& input,
+                      const std::string& quorvel, const std::string& reference, double ratio,
+                      const std::string& target, bool met) {
+    const char* verdict = target.empty() ? "" : met ? "met" : "MISSED";
+    char shown[16] = "";
+    if (ratio >= 0)
+        std::snprintf(shown, sizeof shown, "%.2f", ratio);
+    char line[200];
+    std::snprintf(line, sizeof line, "%-26s %-26s %-11s %-20s %6s  %-8s %s\n", figure.c_str(),
+                  input.c_str(), quorvel.c_str(), reference.c_str(), shown, target.c_str(),
+                  verdict);
+    out << line << std::flush;
 }
 
 bool BenchRunner::wholeConversion() {
@@ -196,11 +205,13 @@ bool BenchRunner::wholeConversion() {
         const Input input =
             generate(size.name, workspaceShape(size.projects, size.files, options.seed), false);
         convertFinished(input);
-        const std::vector<std::string> copy = {
-            "cp", "-a", (outFolder(input, "done") / ".").string(), outFolder(input, "cp").string()};
-        const auto samples = interleaved(
-            options.runs, {[&] { return timedConversion(input); }, [&] { return reference(copy); }},
-            [&](std::size_t which) { freshFolders(input, {which == 0 ? "run" : "cp"}); });
+        // cp -a makes the same folders and files again, from the finished tree.
+        const std::string finished = (outFolder(input, "done") / "out" / ".").string();
+        auto copy = [&] {
+            return reference({"cp", "-a", finished, freshFolder(input, "cp").string()});
+        };
+        const auto samples =
+            interleaved(options.runs, {[&] { return timedConversion(input); }, copy}, settle);
         const double ratio = median(roundRatios(samples[0], samples[1]));
         const bool isLarge = std::string(size.name) == "large";
         if (isLarge) {
@@ -214,8 +225,6 @@ bool BenchRunner::wholeConversion() {
             milliseconds(median(samples[0].seconds)),
             "cp -a " + milliseconds(median(samples[1].seconds)), ratio, isLarge ? "<= 1.5" : "",
             met);
-        std::filesystem::remove_all(options.work / "out" / input.name);
-        std::filesystem::remove_all(options.work / "ws" / input.name);
     }
     return met;
 }
@@ -246,23 +255,21 @@ bool BenchRunner::parseThroughput() {
                                            (options.work / "ws" / "parse" / "parse.prj").string()};
     const auto samples = interleaved(
         options.runs, {[&] { return timedConversion(input); }, [&] { return reference(grep); }},
-        [&](std::size_t which) {
-            if (which == 0)
-                freshFolders(input, {"run"});
-        });
+        settle);
     const double ratio = median(roundRatios(samples[0], samples[1]));
     char size[64];
     std::snprintf(size, sizeof size, "parse.prj %.1f MiB", input.figures.inputBytes / mebibyte);
     row("2 parse / grep -c", size, milliseconds(median(samples[0].seconds)),
         "grep " + milliseconds(median(samples[1].seconds)), ratio, "<= 3", ratio <= 3);
-    std::filesystem::remove_all(options.work / "out" / input.name);
-    std::filesystem::remove_all(options.work / "ws" / input.name);
     return ratio <= 3;
 }
 
 bool BenchRunner::scaling() {
+    // The same ten projects without a file give the cost that does not grow with the
+    // entries (starting a process alone takes milliseconds on some machines); it is
+    // taken off before the rest is shared out among the entries.
     std::vector<Input> inputs;
-    for (const int factor : {1, 10, 100})
+    for (const int factor : {0, 1, 10, 100})
         inputs.push_back(generate("scale" + std::to_string(factor),
                                   workspaceShape(10, 100 * factor, options.seed), false));
     std::vector<std::function<ChildRun()>> commands;
@@ -270,24 +277,23 @@ bool BenchRunner::scaling() {
         convertFinished(input);
         commands.push_back([&] { return timedConversion(input); });
     }
-    const auto samples = interleaved(
-        options.runs, commands, [&](std::size_t which) { freshFolders(inputs[which], {"run"}); });
+    const auto samples = interleaved(options.runs, commands, settle);
+    const double fixed = median(samples[0].seconds);
+    row("3 fixed cost of a run", "10 projects, no files", milliseconds(fixed), "", -1, "", true);
     std::vector<double> perEntry;
-    for (std::size_t i = 0; i < inputs.size(); ++i)
-        perEntry.push_back(median(samples[i].seconds) / inputs[i].figures.sourceEntries);
-    const double ratio = perEntry.back() / perEntry.front();
-    for (std::size_t i = 0; i < inputs.size(); ++i) {
+    for (std::size_t i = 1; i < inputs.size(); ++i) {
+        const double total = median(samples[i].seconds);
+        perEntry.push_back((total - fixed) / inputs[i].figures.sourceEntries);
         char cost[32];
-        std::snprintf(cost, sizeof cost, "%.2f us/entry", perEntry[i] * 1e6);
-        const bool last = i + 1 == inputs.size();
+        std::snprintf(cost, sizeof cost, "%.2f us/entry", perEntry.back() * 1e6);
         row("3 time per entry",
             inputs[i].name.substr(5) + "x, " + withCommas(inputs[i].figures.sourceEntries) +
                 " entries",
-            milliseconds(median(samples[i].seconds)), cost, perEntry[i] / perEntry.front(),
-            last ? "<= 1.3" : "", ratio <= 1.3);
-        std::filesystem::remove_all(options.work / "out" / inputs[i].name);
-        std::filesystem::remove_all(options.work / "ws" / inputs[i].name);
+            milliseconds(total), cost, perEntry.back() / perEntry.front(), "", true);
     }
+    const auto [least, most] = std::minmax_element(perEntry.begin(), perEntry.end());
+    const double ratio = *most / *least;
+    row("3 largest / smallest", "time per entry", "", "", ratio, "<= 1.3", ratio <= 1.3);
     return ratio <= 1.3;
 }
 
@@ -303,6 +309,7 @@ bool BenchRunner::peakMemory() {
     std::snprintf(bound, sizeof bound, "bound %.1f MiB",
                   (3 * largePathBytes + allowance) / mebibyte);
     row("4 (peak - 16 MiB) / paths", size, measured, bound, ratio, "<= 3", ratio <= 3);
+    // A started program's peak counts what this process held when it started it.
     if (ownPeakKib() >= largePeakKib)
         out << "  (the runner's own peak, " << ownPeakKib() / 1024
             << " MiB, hides the converter's: the figure is an upper bound)\n";

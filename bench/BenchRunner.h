@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <iosfwd>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,9 @@
 struct BenchOptions {
     /// The Quorvel program to measure.
     std::string quorvel;
-    /// An empty folder for inputs and outputs; it is drive C: of every run.
+    /// An empty folder for inputs and outputs; it is drive C: of every run. Every
+    /// output is kept until the end (several gigabytes), so that no run writes where
+    /// an earlier one deleted.
     std::filesystem::path work;
     /// Runs per measurement (the medians need at least 5).
     int runs = 5;
@@ -41,27 +44,32 @@ private:
     };
 
     Input generate(const std::string& name, const WorkspaceShape& shape, bool singleProject);
-    /// Converts input into C:\out\<name>\<folder>, which must exist and be empty.
-    ChildRun convert(const Input& input, const std::string& folder);
-    /// Converts input once into C:\out\<name>\done and checks the project file against
-    /// the generated figures; the later runs must match it byte for byte.
-    void convertFinished(const Input& input);
-    /// Throws when the project file of folder differs from the finished one.
-    void checkSameAsFinished(const Input& input, const std::string& folder);
+    /// The folder of input's outputs with the given name: "done", "run3", "cp2".
     std::filesystem::path outFolder(const Input& input, const std::string& folder) const;
-    /// Converts input into its "run" folder and checks the result against the finished one.
+    /// A new, empty output folder of input for one run of the given kind ("run", "cp").
+    std::filesystem::path freshFolder(const Input& input, const std::string& kind);
+    /// The project file that a conversion into folder writes.
+    std::filesystem::path projectFile(const Input& input,
+                                      const std::filesystem::path& folder) const;
+    /// Converts input with its destination in folder; throws when Quorvel fails.
+    ChildRun convert(const Input& input, const std::filesystem::path& folder);
+    /// Converts input once into its "done" folder and checks the project file against
+    /// the generated figures; the timed runs must match it byte for byte.
+    void convertFinished(const Input& input);
+    /// Throws when the project file written into folder differs from the finished one.
+    void checkSameAsFinished(const Input& input, const std::filesystem::path& folder);
+    /// Converts input into a fresh folder and checks the result.
     ChildRun timedConversion(const Input& input);
     /// Runs a reference command from the work folder; throws when it fails.
     ChildRun reference(const std::vector<std::string>& command);
-    /// Empties the given output folders of input and settles the disk.
-    void freshFolders(const Input& input, const std::vector<std::string>& folders);
 
     bool wholeConversion();
     bool parseThroughput();
     bool scaling();
     bool peakMemory();
 
-    /// One row of the table; target is empty for rows without one.
+    /// One row of the table; target is empty for rows without one, and a negative ratio
+    /// is left blank.
     void row(const std::string& figure, const std::string& size, const std::string& quorvel,
              const std::string& reference, double ratio, const std::string& target, bool met);
     void header();
@@ -70,4 +78,6 @@ private:
     std::ostream& out;
     long largePeakKib = 0;
     std::size_t largePathBytes = 0;
+    /// How many output folders of each input and kind were made.
+    std::map<std::string, int> foldersMade;
 };

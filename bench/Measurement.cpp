@@ -11,12 +11,12 @@ double median(std::vector<double> values) {
 }
 
 std::vector<Samples> interleaved(int rounds, const std::vector<std::function<ChildRun()>>& commands,
-                                 const std::function<void(std::size_t)>& prepare) {
+                                 const std::function<void()>& prepare) {
     std::vector<Samples> samples(commands.size());
     for (int round = 0; round < rounds; ++round) {
         for (std::size_t step = 0; step < commands.size(); ++step) {
             const std::size_t which = (round + step) % commands.size();
-            prepare(which);
+            prepare();
             const ChildRun run = commands[which]();
             samples[which].seconds.push_back(run.seconds);
             samples[which].peakKib = std::max(samples[which].peakKib, run.peakKib);

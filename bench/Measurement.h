@@ -16,11 +16,11 @@ struct Samples {
 };
 
 /// Runs every command once per round, each round starting one command later, so that a
-/// drift in the machine's load falls on all of them alike. prepare(i) runs before
-/// command i, outside the timing. A command that does not run as it should throws from
+/// drift in the machine's load falls on all of them alike. prepare runs before every
+/// command, outside the timing. A command that does not run as it should throws from
 /// its own function.
 std::vector<Samples> interleaved(int rounds, const std::vector<std::function<ChildRun()>>& commands,
-                                 const std::function<void(std::size_t)>& prepare);
+                                 const std::function<void()>& prepare);
 
 /// a.seconds[i] / b.seconds[i] for every round both have.
 std::vector<double> roundRatios(const Samples& a, const Samples& b);

@@ -11,8 +11,9 @@ namespace {
 void usage() {
     std::cerr << "usage: quorvel-bench [--quorvel PROGRAM] [--work EMPTY_FOLDER] [--runs N] "
                  "[--seed N]\n"
-                 "  Measures Quorvel against cp -a and grep -c and prints one table; a temp\n"
-                 "  folder is used and removed unless --work names one.\n";
+                 "  Measures Quorvel against cp -a and grep -c and prints one table. Inputs\n"
+                 "  and outputs (several GB) go to a temp folder, removed at the end, or to\n"
+                 "  the empty folder --work names, which is left as it is.\n";
 }
 
 } // namespace
@@ -56,8 +57,11 @@ int main(int argc, char** argv) {
         }
         std::filesystem::create_directories(options.work);
         const bool met = BenchRunner(options, std::cout).run();
-        if (ownWork)
+        if (ownWork) {
+            // Every output was kept to the end; removing them takes a few minutes.
+            std::cerr << "quorvel-bench: removing " << options.work.string() << "\n";
             std::filesystem::remove_all(options.work);
+        }
         return met ? 0 : 1;
     } catch (const std::exception& error) {
         std::cerr << "quorvel-bench: " << error.what() << "\n";
