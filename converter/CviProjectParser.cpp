@@ -99,8 +99,7 @@ CviProjectParser::CviProjectParser(WorkspaceConverter* converter) : converter(co
 
 void CviProjectParser::open(const std::string& path) {
     projectFilePath = path;
-    const std::size_t slash = path.rfind('\\');
-    projectFolder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    projectFolder = folderOf(path);
     input.reset();
     auto file = converter->getHost().openTextForReading(path);
     if (!file)

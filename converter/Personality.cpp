@@ -15,14 +15,6 @@ std::string leafName(const std::string& text) {
 
 } // namespace
 
-std::string ProjectGroup::projectPersonFolder() const {
-    return converter->getDestFolder() + "\\person\\";
-}
-
-std::string ProjectGroup::defaultPersonality(const std::string& extension) const {
-    return projectPersonFolder() + converter->getProjectName() + extension;
-}
-
 void ProjectGroup::createFolder(const std::string& path) const {
     platform::Host& host = converter->getHost();
     if (host.exists(path))
@@ -67,8 +59,8 @@ std::string ProjectGroup::resolveProjectWidePersonality(const std::string& given
                                                         bool required) const {
     if (!given.empty())
         return given;
-    const std::string path = defaultPersonality(extension);
-    createFolder(projectPersonFolder());
+    const std::string path = converter->getDefaultPersonality(extension);
+    createFolder(converter->getProjectPersonFolder());
     // Recreated empty for every group; a message personality is only named by the
     // project file, so one that cannot be made is no reason to stop.
     if (!converter->getHost().openTextForWriting(path) && required)
@@ -100,7 +92,7 @@ std::string ProjectGroup::resolveAnalyserPersonality(platform::TextWriter& out,
     out.writeLine("AnalPers=" + path);
     out.flush();
     if (!host.exists(path)) {
-        createFolder(projectPersonFolder());
+        createFolder(converter->getProjectPersonFolder());
         writeAnalyserFile(path, false);
     }
     return path;

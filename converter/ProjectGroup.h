@@ -56,10 +56,6 @@ public:
     const std::vector<std::unique_ptr<ProjectGroup>>& getSubGroups() const { return subGroups; }
 
 private:
-    /// The destination folder's "person" folder, with its trailing "\".
-    std::string projectPersonFolder() const;
-    /// The project person folder, the project name, then extension (".p_s", ...).
-    std::string defaultPersonality(const std::string& extension) const;
     /// Makes the group folder (and the nested folders of a name with separators),
     /// its output folder and, with sub-groups, its person folder; returns the group folder.
     std::string createGroupFolders(const std::string& parentPath) const;

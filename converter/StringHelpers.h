@@ -21,5 +21,8 @@ std::string toNativeSeparators(std::string path);
 /// The text after the last "\" of path; the whole path when it has none.
 std::string afterLastBackslash(const std::string& path);
 
+/// The text of path up to and including its last "\"; empty when it has none.
+std::string folderOf(const std::string& path);
+
 /// The text of path up to, not including, its last "\"; empty when it has none.
 std::string beforeLastBackslash(const std::string& path);

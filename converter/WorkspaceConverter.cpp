@@ -23,12 +23,6 @@ std::string projectGroupName(const std::string& projectPath) {
     return name.substr(0, name.find('.'));
 }
 
-/// path up to and including its last "\".
-std::string folderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('\\');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
 } // namespace
 
 WorkspaceConverter::WorkspaceConverter(const std::string& sourcePath, const std::string& cviDir,
@@ -116,7 +110,7 @@ int WorkspaceConverter::writeProjectFile() {
     printLine("Creating Corvane/Corvane++ Project ...");
     out->writeLine("VersionTag45");
     out->flush();
-    rootGroup->write(*out, std::string(), destFolder + "\\person\\" + projectName + ".p_a");
+    rootGroup->write(*out, std::string(), getDefaultPersonality(".p_a"));
     out->close();
     printLine("Corvane/Corvane++ Project Completed!");
     return 0;

@@ -36,6 +36,12 @@ public:
     std::string getAnalyserPersonality() const { return analyserPersonality; }
     std::string getCompilerPersonality() const { return compilerPersonality; }
     const std::vector<std::string>& getExtensions() const { return extensions; }
+    /// The destination folder's "person" folder, with its trailing "\".
+    std::string getProjectPersonFolder() const { return destFolder + "\\person\\"; }
+    /// The project-wide default personality with extension (".p_s", ".p_a", ".p_c").
+    std::string getDefaultPersonality(const std::string& extension) const {
+        return getProjectPersonFolder() + projectName + extension;
+    }
     const ProjectGroup& getRootGroup() const { return *rootGroup; }
     /// The root group, for filling the tree by hand (tests and tools).
     ProjectGroup& getRootGroup() { return *rootGroup; }
