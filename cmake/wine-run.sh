@@ -28,6 +28,12 @@ if [[ ! -e $prefix/.update-timestamp ]]; then
     mv -T "$draft" "$prefix" 2>/dev/null || rm -rf "$draft"
 fi
 
+# Drives the caller asks for: QUORVEL_WINE_DRIVE_X=/host/folder makes that folder drive X:.
+while IFS='=' read -r name folder; do
+    letter=${name#QUORVEL_WINE_DRIVE_}
+    ln -sfn "$folder" "$prefix/dosdevices/${letter,,}:"
+done < <(env | grep -E '^QUORVEL_WINE_DRIVE_[A-Z]=' || true)
+
 export WINEPREFIX=$prefix WINEDEBUG=-all
 # Wine's first program starts the system services, which keep that program's standard error
 # open until the server ends: every run would wait for the server's shutdown. So the server is

@@ -103,12 +103,14 @@ bool PosixHost::makeDriveCurrent(const std::string& drive) {
     const auto target = driveIndex(drive[0]);
     if (!target || !roots[*target])
         return false;
+    // Where the process stands is recorded before it moves: the drive it leaves may be the
+    // very drive asked for, whose remembered folder is then the one it stands in.
     const auto from = placeCurrentDrive();
     const auto cwd = workingDirectory();
-    if (chdir(folders[*target].c_str()) != 0)
-        return false;
     if (from && cwd)
         folders[*from] = *cwd;
+    if (chdir(folders[*target].c_str()) != 0)
+        return false;
     current = *target;
     return true;
 }
