@@ -17,10 +17,40 @@ char upper(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-/// The ANSI API reads a path up to its first NUL byte and would act on a shorter path than
-/// the one named: such a path names nothing.
+/// True when the last part of path ends in a space or a dot (but is not "." or ".."): the
+/// system drops those bytes from a last part, so it would act on another name than the one
+/// given, and the same name inside a longer path would not reach it.
+bool endsInDroppedBytes(const std::string& path) {
+    const std::size_t separator = path.find_last_of("\\/");
+    const std::string last = separator == std::string::npos ? path : path.substr(separator + 1);
+    if (last.empty() || last == "." || last == "..")
+        return false;
+    return last.back() == ' ' || last.back() == '.';
+}
+
+/// The ANSI API reads a path up to its first NUL byte, and drops the trailing spaces and dots
+/// of its last part: such a path would act on another file than the one named, so it names
+/// nothing.
 bool namesNothing(const std::string& path) {
-    return path.find('\0') != std::string::npos;
+    return path.find('\0') != std::string::npos || endsInDroppedBytes(path);
+}
+
+/// A current folder in the form the programs use ("C:\dir" or a network "\\server\share"),
+/// from what the system gives; nothing for a folder on no drive (Wine shows a host folder
+/// outside its drives as "unix\..." or "\\?\unix\...").
+std::optional<std::string> driveFormOf(const std::string& folder) {
+    const std::string literal = "\\\\?\\";
+    if (folder.compare(0, literal.size(), literal) == 0) {
+        const std::string rest = folder.substr(literal.size());
+        if (rest.compare(0, 4, "UNC\\") == 0)
+            return "\\" + rest.substr(3);
+        return driveFormOf(rest.size() >= 3 && rest[1] == ':' ? rest : std::string());
+    }
+    if (folder.size() >= 3 && isDriveLetter(folder[0]) && folder[1] == ':' && folder[2] == '\\')
+        return folder;
+    if (folder.size() >= 3 && folder[0] == '\\' && folder[1] == '\\' && folder[2] != '.')
+        return folder;
+    return std::nullopt;
 }
 
 std::optional<std::string> currentDirectory() {
@@ -32,7 +62,7 @@ std::optional<std::string> currentDirectory() {
             return std::nullopt;
         if (got < buffer.size()) {
             buffer.resize(got);
-            return buffer;
+            return driveFormOf(buffer);
         }
         // Too small: got is the size needed, the terminating zero included.
         buffer.resize(got);
@@ -55,8 +85,10 @@ public:
             const std::string name = std::string("=") + upper((*folder)[0]) + ":";
             SetEnvironmentVariableA(name.c_str(), folder->c_str());
         }
-        // "D:" alone makes the folder kept for drive D current.
-        return SetCurrentDirectoryA(drive.c_str()) != 0;
+        // "D:" alone makes the folder kept for drive D current. A drive without a kept folder
+        // is entered at its root with the letter as typed: upper case, so both spellings agree.
+        const std::string upperDrive = std::string(1, upper(drive[0])) + ":";
+        return SetCurrentDirectoryA(upperDrive.c_str()) != 0;
     }
 
     bool exists(const std::string& path) override {
