@@ -233,3 +233,28 @@ TEST(HostileInput, ProjectFileNamedSoThatTheRootIsDotDotStaysInTheDestination) {
     EXPECT_EQ(entriesBelow(box.host("C:\\")),
               (std::vector<std::string>{"out", "out/..prj", "ws", "ws/...prj"}));
 }
+
+TEST(HostileInput, ACviFolderEndingInASpaceOrDotIsMadeAsNamedOrNotAtAll) {
+    // Windows drops the trailing spaces and dots of a path's last part, so such a folder would
+    // be made under another name, and the paths below it would miss it. There it fails before
+    // anything is made for it; elsewhere it is made as named.
+    for (const std::string folder : {" padded ", "dot."}) {
+        SCOPED_TRACE(folder);
+        Sandbox box;
+        box.makeFolder("C:\\out");
+        box.writeFile("C:\\ws\\p.prj", sourceEntry("a.c", folder));
+        const RunResult result = box.run({"C:\\ws\\p.prj", "C:\\cvi", "C:\\out"});
+        if (underWine()) {
+            EXPECT_EQ(result.status, 1);
+            EXPECT_EQ(result.out, "Creating Corvane/Corvane++ Project ...\n"
+                                  "  Creating Group - p\n"
+                                  "Could not create directory: C:\\out\\p\\" +
+                                      folder + "\n");
+            EXPECT_EQ(entriesBelow(box.host("C:\\out\\p")),
+                      (std::vector<std::string>{"output", "person"}));
+        } else {
+            EXPECT_EQ(result.status, 0) << result.out;
+            EXPECT_TRUE(box.isFolder("C:\\out\\p\\" + folder + "\\output"));
+        }
+    }
+}
