@@ -13,6 +13,7 @@ public:
     std::size_t read(char* buffer, std::size_t size) override {
         return std::fread(buffer, 1, size, file);
     }
+    bool failed() const override { return std::ferror(file) != 0; }
 
 private:
     std::FILE* file;
