@@ -30,9 +30,12 @@ public:
     bool close() override {
         if (!file)
             return false;
-        const bool ok = std::fclose(file) == 0;
+        // Flushed on its own first: some C runtimes (Wine's msvcrt) drop the failure of
+        // the flush inside fclose and report the close alone.
+        const bool flushed = std::fflush(file) == 0;
+        const bool closed = std::fclose(file) == 0;
         file = nullptr;
-        return ok;
+        return flushed && closed;
     }
 
 private:

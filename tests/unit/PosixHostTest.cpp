@@ -138,6 +138,9 @@ TEST_F(PosixDrives, FullDiskFailsTheWriteThatReachesItAndReadErrorsAreNoEnd) {
     EXPECT_FALSE(out->flush());
     EXPECT_FALSE(out->close());
     out = drives.openTextForWriting("C:\\full.txt");
+    EXPECT_TRUE(out->writeLine("a"));
+    EXPECT_FALSE(out->close());
+    out = drives.openTextForWriting("C:\\full.txt");
     EXPECT_FALSE(out->writeLine(std::string(70000, 'z')));
 
     // This process's memory read from offset 0: the open succeeds, the first read fails.
