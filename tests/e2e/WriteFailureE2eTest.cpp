@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "FailingInputs.h"
 #include "Sandbox.h"
 #include "WineRunner.h"
 
@@ -12,26 +13,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string workspace = "Project 0001 = \"main/main.prj\"\r\n";
-
-const std::string mainProject = "[File 0001]\r\n"
-                                "File Type = \"CSource\"\r\n"
-                                "Path Is Rel = True\r\n"
-                                "Path Rel To = \"Project\"\r\n"
-                                "Path Rel Path = \"main.c\"\r\n"
-                                "Folder = \"Source Files\"\r\n"
-                                "\r\n"
-                                "[Compiler Options]\r\n"
-                                "Compiler Defines = \"/DDEBUG\"\r\n";
-
-/// A sandbox with C:\ws\all.cws listing main\main.prj (one file, one definition) and
-/// the destination C:\out.
+/// A sandbox with the failing inputs and the destination C:\out.
 struct FailingSystem : ::testing::Test {
     void SetUp() override {
         if (!fs::exists("/dev/full") || !fs::exists("/proc/self/mem"))
             GTEST_SKIP() << "this system has no /dev/full or no /proc/self/mem";
-        box.writeFile("C:\\ws\\all.cws", workspace);
-        box.writeFile("C:\\ws\\main\\main.prj", mainProject);
+        box.writeFile("C:\\ws\\all.cws", failingInputsWorkspace);
+        box.writeFile("C:\\ws\\main\\main.prj", failingInputsMainProject);
+        box.writeFile("C:\\ws\\drv\\drv.prj", "");
         box.makeFolder("C:\\out");
     }
     /// Puts a link to target in place of the file at windowsPath.

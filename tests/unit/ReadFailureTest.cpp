@@ -1,26 +1,14 @@
 #include <gtest/gtest.h>
 
+#include "FailingInputs.h"
 #include "WriterFixture.h"
 
 // An input that fails while it is read must not pass as a shorter file.
 
 namespace {
 
-const std::string workspace = "[Workspace Header]\r\n"
-                              "Project 0001 = \"main/main.prj\"\r\n"
-                              "Project 0002 = \"drv/drv.prj\"\r\n";
-
-// The defines are split over numbered keys, so the reader looks ahead across them.
-const std::string mainProject = "[File 0001]\r\n"
-                                "File Type = \"CSource\"\r\n"
-                                "Path Is Rel = True\r\n"
-                                "Path Rel To = \"Project\"\r\n"
-                                "Path Rel Path = \"main.c\"\r\n"
-                                "Folder = \"Source Files\"\r\n"
-                                "\r\n"
-                                "[Compiler Options]\r\n"
-                                "Compiler Defines Line0001 = \"/DONE \"\r\n"
-                                "Compiler Defines Line0002 = \"/DTWO\"\r\n";
+const std::string& workspace = failingInputsWorkspace;
+const std::string& mainProject = failingInputsMainProject;
 
 struct ReadFailure : WriterFixture {
     void SetUp() override {
