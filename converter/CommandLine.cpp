@@ -71,7 +71,11 @@ void applyOptions(const std::vector<std::string>& args, WorkspaceConverter& conv
     }
 }
 
-int runQuorvel(const std::vector<std::string>& args, platform::Host& host, std::ostream& console) {
+namespace {
+
+/// The usage or the conversion; returns the exit status.
+int usageOrConversion(const std::vector<std::string>& args, platform::Host& host,
+                      std::ostream& console) {
     if (args.size() < 3) {
         printUsage(console);
         return 0;
@@ -83,4 +87,14 @@ int runQuorvel(const std::vector<std::string>& args, platform::Host& host, std::
     converter.setProjectName(defaultProjectName(source));
     applyOptions(args, converter, host);
     return converter.run();
+}
+
+} // namespace
+
+int runQuorvel(const std::vector<std::string>& args, platform::Host& host, std::ostream& console) {
+    const int status = usageOrConversion(args, host, console);
+    // A line that never reached the console (a closed pipe, a full disk behind a
+    // redirection) leaves the caller without the run's report: that is a failure too.
+    console.flush();
+    return console ? status : 1;
 }

@@ -26,5 +26,6 @@ void applyOptions(const std::vector<std::string>& args, WorkspaceConverter& conv
                   platform::Host& host);
 
 /// One whole run of the converter on its arguments (without the program name);
-/// returns the exit status. Exceptions other than the converter's own pass through.
+/// returns the exit status, 1 also when the console did not take every line.
+/// Exceptions other than the converter's own pass through.
 int runQuorvel(const std::vector<std::string>& args, platform::Host& host, std::ostream& console);

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "Errors.h"
+
 namespace {
 
 /// Where one part of a split value sits in its line.
@@ -64,7 +66,15 @@ bool CviLineReader::readRawLine(std::string& line) {
         hasLookAhead = false;
         return true;
     }
-    return reader->readLine(line);
+    return readFileLine(line);
+}
+
+bool CviLineReader::readFileLine(std::string& line) {
+    if (reader->readLine(line))
+        return true;
+    if (reader->failed())
+        throw AsciiReaderError(2);
+    return false;
 }
 
 bool CviLineReader::readLine(std::string& line) {
@@ -80,7 +90,7 @@ bool CviLineReader::readLine(std::string& line) {
     joined.reserve(line.size() * 2);
     joined.append(line, 0, part.keyLength).append(" = \"").append(part.content);
     unsigned long expected = 2;
-    while (reader->readLine(lookAhead)) {
+    while (readFileLine(lookAhead)) {
         SplitPart next;
         if (!splitPartOf(lookAhead, next) || next.number != expected ||
             lookAhead.compare(0, next.keyLength, joined, 0, part.keyLength) != 0) {

@@ -14,12 +14,16 @@ class CviLineReader {
 public:
     explicit CviLineReader(std::unique_ptr<platform::TextReader> reader);
 
-    /// The next line; false at the end of the file or on a read error.
+    /// The next line; false at the end of the file. Throws AsciiReaderError code 2 when
+    /// the file fails while it is read, so that it never passes as a shorter one.
     bool readLine(std::string& line);
 
 private:
     /// The next line as the file holds it: the line looked ahead at, if any, else a new one.
     bool readRawLine(std::string& line);
+    /// The next line from the file itself; false at its end. Throws AsciiReaderError
+    /// code 2 on a read error.
+    bool readFileLine(std::string& line);
 
     std::unique_ptr<platform::TextReader> reader;
     /// The line read past the end of a split value, handed out next.

@@ -30,7 +30,8 @@ public:
 
     /// Opens a project file. Throws AsciiReaderError code 2 when it cannot be opened.
     void open(const std::string& path);
-    /// Reads the open file to its end into the group, then closes it; never fails.
+    /// Reads the open file to its end into the group, then closes it. Throws
+    /// AsciiReaderError code 2 when the file fails while it is read.
     void parse();
     /// True when the path's extension is in the accepted list, or the list is empty.
     bool isAcceptedExtension(const std::string& path) const;

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-/// A folder could not be created (code 1) or a file could not be opened for
-/// writing (code 2); path names the folder or file concerned.
+/// A folder could not be created (code 1) or a file could not be opened, written,
+/// flushed or closed (code 2); path names the folder or file concerned.
 class IOERROR {
 public:
     IOERROR(std::int32_t code, std::string path) : code(code), path(std::move(path)) {}

@@ -2,6 +2,7 @@
 
 #include "Errors.h"
 #include "Host.h"
+#include "OutputFile.h"
 #include "ProjectGroup.h"
 #include "WorkspaceConverter.h"
 
@@ -37,21 +38,18 @@ void ProjectGroup::writeAnalyserFile(const std::string& path, bool ownLines) con
         if (auto reader = host.openTextForReading(basePath))
             base = reader->readAll();
     }
-    auto file = host.openTextForWriting(path);
-    if (!file)
-        throw IOERROR(2, path);
-    if (ownLines) {
-        for (const std::string& folder : includePaths)
-            file->writeLine("-i \"" + folder + "\"");
-        for (const auto& [macro, value] : defines)
-            file->writeLine("-d \"" + macro + (value.empty() ? "" : "=" + value) + "\"");
-    }
-    if (base)
-        file->write(*base);
-    else if (!basePath.empty())
-        converter->printLine("Couldnt open file");
-    // A failure to close is not reported: the lines were handed over already.
-    file->close();
+    OutputFile::create(host, path, [&](OutputFile& file) {
+        if (ownLines) {
+            for (const std::string& folder : includePaths)
+                file.writeLine("-i \"" + folder + "\"");
+            for (const auto& [macro, value] : defines)
+                file.writeLine("-d \"" + macro + (value.empty() ? "" : "=" + value) + "\"");
+        }
+        if (base)
+            file.write(*base);
+        else if (!basePath.empty())
+            converter->printLine("Couldnt open file");
+    });
 }
 
 std::string ProjectGroup::resolveProjectWidePersonality(const std::string& given,
@@ -62,14 +60,15 @@ std::string ProjectGroup::resolveProjectWidePersonality(const std::string& given
     const std::string path = converter->getDefaultPersonality(extension);
     createFolder(converter->getProjectPersonFolder());
     // Recreated empty for every group; a message personality is only named by the
-    // project file, so one that cannot be made is no reason to stop.
-    if (!converter->getHost().openTextForWriting(path) && required)
-        throw IOERROR(2, path);
+    // project file, so one that cannot be made is no reason to stop. One that opened
+    // and then fails to close is reported all the same.
+    OutputFile::create(
+        converter->getHost(), path, [](OutputFile&) {},
+        required ? IfUnopened::Fail : IfUnopened::Skip);
     return path;
 }
 
-std::string ProjectGroup::resolveAnalyserPersonality(platform::TextWriter& out,
-                                                     const std::string& parentPath,
+std::string ProjectGroup::resolveAnalyserPersonality(OutputFile& out, const std::string& parentPath,
                                                      const std::string& groupFolder,
                                                      const std::string& handedDown) const {
     platform::Host& host = converter->getHost();

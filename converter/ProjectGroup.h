@@ -7,9 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
-namespace platform {
-class TextWriter;
-}
+class OutputFile;
 class WorkspaceConverter;
 
 /// One node of the output tree: a section of the Corvane project file, with its
@@ -38,11 +36,11 @@ public:
 
     /// Writes this group's section and, depth first, those of its sub-groups, making
     /// their folders and personality files on the way. Throws IOERROR when a folder
-    /// cannot be created (code 1) or a personality file cannot be written (code 2).
-    void write(platform::TextWriter& out, const std::string& parentPath,
+    /// cannot be created (code 1) or a file cannot be written (code 2).
+    void write(OutputFile& out, const std::string& parentPath,
                std::string handedDownAnalyserPersonality) const;
     /// Writes the group's own analyser personality ("-i " and "-d " lines, then the
-    /// "-ap" file's content). Throws IOERROR code 2 when the file cannot be opened.
+    /// "-ap" file's content). Throws IOERROR code 2 when the file cannot be written.
     void writeAnalyserPersonality(const std::string& path) const;
     /// Makes one folder unless something exists under path. Throws IOERROR code 1
     /// with path unchanged when it cannot be made.
@@ -61,16 +59,17 @@ private:
     std::string createGroupFolders(const std::string& parentPath) const;
     /// The path after "SubsPers=" or "CompPers=": given when named on the command line,
     /// else the default with extension, recreated empty. Throws IOERROR code 1 when the
-    /// person folder cannot be made, code 2 when a required default cannot be created.
+    /// person folder cannot be made, code 2 when a required default cannot be created
+    /// or a default that opened cannot be closed.
     std::string resolveProjectWidePersonality(const std::string& given,
                                               const std::string& extension, bool required) const;
     /// Writes the "AnalPers=" line and any analyser personality file; returns the
     /// value handed down to the sub-groups. Throws IOERROR.
-    std::string resolveAnalyserPersonality(platform::TextWriter& out, const std::string& parentPath,
+    std::string resolveAnalyserPersonality(OutputFile& out, const std::string& parentPath,
                                            const std::string& groupFolder,
                                            const std::string& handedDown) const;
     /// Creates an analyser personality file: the "-i " and "-d " lines when ownLines,
-    /// then the "-ap" file's content. Throws IOERROR code 2 when path cannot be opened.
+    /// then the "-ap" file's content. Throws IOERROR code 2 when path cannot be written.
     void writeAnalyserFile(const std::string& path, bool ownLines) const;
 
     std::string name;

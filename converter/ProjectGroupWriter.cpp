@@ -1,7 +1,7 @@
 #include "ProjectGroup.h"
 
 #include "Errors.h"
-#include "Host.h"
+#include "OutputFile.h"
 #include "WorkspaceConverter.h"
 
 // Lines go to the project file without a flush each: the writer is flushed before
@@ -50,7 +50,7 @@ std::string ProjectGroup::createGroupFolders(const std::string& parentPath) cons
     return groupFolder;
 }
 
-void ProjectGroup::write(platform::TextWriter& out, const std::string& parentPath,
+void ProjectGroup::write(OutputFile& out, const std::string& parentPath,
                          std::string handedDownAnalyserPersonality) const {
     out.flush();
     const std::string groupFolder = createGroupFolders(parentPath);

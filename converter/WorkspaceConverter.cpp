@@ -4,6 +4,7 @@
 
 #include "Errors.h"
 #include "Host.h"
+#include "OutputFile.h"
 #include "StringHelpers.h"
 #include "WorkspaceFile.h"
 
@@ -104,14 +105,12 @@ int WorkspaceConverter::run() {
 
 int WorkspaceConverter::writeProjectFile() {
     const std::string projectFile = destFolder + "\\" + projectName + ".prj";
-    auto out = host.openTextForWriting(projectFile);
-    if (!out)
-        throw IOERROR(2, projectFile);
-    printLine("Creating Corvane/Corvane++ Project ...");
-    out->writeLine("VersionTag45");
-    out->flush();
-    rootGroup->write(*out, std::string(), getDefaultPersonality(".p_a"));
-    out->close();
+    OutputFile::create(host, projectFile, [this](OutputFile& out) {
+        printLine("Creating Corvane/Corvane++ Project ...");
+        out.writeLine("VersionTag45");
+        out.flush();
+        rootGroup->write(out, std::string(), getDefaultPersonality(".p_a"));
+    });
     printLine("Corvane/Corvane++ Project Completed!");
     return 0;
 }

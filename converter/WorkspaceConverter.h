@@ -59,7 +59,7 @@ public:
 
 private:
     /// The CVI project files to convert, in order. Throws AsciiReaderError code 2
-    /// when the workspace file cannot be opened.
+    /// when the workspace file cannot be opened or fails while it is read.
     std::vector<std::string> readProjectList();
     /// Reads every project of the list into its group.
     void readProjects(const std::vector<std::string>& projects);

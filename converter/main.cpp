@@ -8,6 +8,7 @@
 int main(int argc, char** argv) {
     try {
         const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+        platform::letClosedPipesFailWrites();
         auto host = platform::makeSystemHost();
         return runQuorvel(args, *host, std::cout);
     } catch (const platform::HostError& error) {

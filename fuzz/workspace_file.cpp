@@ -26,6 +26,7 @@ public:
         position += n;
         return n;
     }
+    bool failed() const override { return false; }
 
 private:
     std::string bytes;

@@ -64,4 +64,8 @@ public:
 /// The host this program runs on. Throws HostError when the host cannot be used.
 std::unique_ptr<Host> makeSystemHost();
 
+/// Makes a write to a pipe that nobody reads any more fail like any other write,
+/// instead of ending the process, for a console program that checks its output.
+void letClosedPipesFailWrites();
+
 } // namespace platform

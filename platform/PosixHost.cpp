@@ -1,6 +1,7 @@
 #include "PosixHost.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <sys/stat.h>
@@ -201,6 +202,12 @@ std::string PosixHost::windowsPathOf(const std::string& hostPath) {
         if (c == '/')
             c = '\\';
     return std::string(1, char('A' + *drive)) + ":" + rest;
+}
+
+void letClosedPipesFailWrites() {
+    // Without this the first write to a closed pipe ends the process by SIGPIPE,
+    // before it can say that it failed.
+    std::signal(SIGPIPE, SIG_IGN);
 }
 
 std::unique_ptr<Host> makeSystemHost() {

@@ -13,6 +13,7 @@ public:
     std::size_t read(char* buffer, std::size_t size) override {
         return std::fread(buffer, 1, size, file);
     }
+    bool failed() const override { return std::ferror(file) != 0; }
 
 private:
     std::FILE* file;
@@ -29,9 +30,12 @@ public:
     bool close() override {
         if (!file)
             return false;
-        const bool ok = std::fclose(file) == 0;
+        // Flushed on its own first: some C runtimes (Wine's msvcrt) drop the failure of
+        // the flush inside fclose and report the close alone.
+        const bool flushed = std::fflush(file) == 0;
+        const bool closed = std::fclose(file) == 0;
         file = nullptr;
-        return ok;
+        return flushed && closed;
     }
 
 private:

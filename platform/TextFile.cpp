@@ -22,8 +22,10 @@ bool TextReader::fill() {
         buffer.resize(filled + chunkSize);
     const std::size_t got = source->read(&buffer[filled], chunkSize);
     filled += got;
-    if (got == 0)
+    if (got == 0) {
         atEnd = true;
+        readFailed = source->failed();
+    }
     return got != 0;
 }
 
@@ -45,7 +47,8 @@ bool TextReader::readLine(std::string& line) {
         }
         const std::size_t scanned = filled - position;
         if (!fill()) {
-            if (position == filled)
+            // The bytes before a read error are no line: the line may go on past them.
+            if (readFailed || position == filled)
                 return false;
             line.assign(buffer, position, filled - position);
             position = filled;
@@ -55,9 +58,11 @@ bool TextReader::readLine(std::string& line) {
     }
 }
 
-std::string TextReader::readAll() {
+std::optional<std::string> TextReader::readAll() {
     while (fill()) {
     }
+    if (readFailed)
+        return std::nullopt;
     std::string text;
     text.reserve(filled - position);
     for (std::size_t i = position; i < filled; ++i) {
@@ -75,7 +80,9 @@ TextWriter::~TextWriter() {
     close();
 }
 
-void TextWriter::write(std::string_view text) {
+bool TextWriter::write(std::string_view text) {
+    if (!sink || writeFailed)
+        return false;
     std::size_t from = 0;
     for (;;) {
         const std::size_t feed = text.find('\n', from);
@@ -87,32 +94,40 @@ void TextWriter::write(std::string_view text) {
         pending.append("\r\n");
         from = feed + 1;
     }
-    if (pending.size() >= chunkSize) {
-        sink->write(pending.data(), pending.size());
-        pending.clear();
-    }
+    return pending.size() < chunkSize || writePending();
 }
 
-void TextWriter::writeLine(std::string_view text) {
-    write(text);
-    write("\n");
+bool TextWriter::writeLine(std::string_view text) {
+    return write(text) && write("\n");
+}
+
+bool TextWriter::writePending() {
+    if (pending.empty())
+        return true;
+    const bool written = sink->write(pending.data(), pending.size());
+    pending.clear();
+    writeFailed = !written;
+    return written;
 }
 
 bool TextWriter::flush() {
-    if (!sink)
+    if (!sink || writeFailed)
         return false;
-    bool ok = pending.empty() || sink->write(pending.data(), pending.size());
-    pending.clear();
-    return sink->flush() && ok;
+    if (writePending() && sink->flush())
+        return true;
+    writeFailed = true;
+    return false;
 }
 
 bool TextWriter::close() {
     if (!sink)
         return false;
-    const bool flushed = flush();
+    // After a failure what is still pending stays unwritten: nothing follows the first
+    // failure but the close itself.
+    const bool written = !writeFailed && writePending();
     const bool closed = sink->close();
     sink.reset();
-    return flushed && closed;
+    return written && closed;
 }
 
 } // namespace platform

@@ -134,4 +134,8 @@ std::unique_ptr<Host> makeSystemHost() {
     return std::make_unique<WindowsHost>();
 }
 
+void letClosedPipesFailWrites() {
+    // Windows has no signal for it: a write to a closed pipe fails with an error already.
+}
+
 } // namespace platform

@@ -52,8 +52,10 @@ Sandbox::Sandbox() {
 Sandbox::~Sandbox() {
     std::error_code ignored;
     fs::permissions(root, fs::perms::owner_all, fs::perm_options::add, ignored);
+    // A link is not followed: it may point at a system file such as /dev/full.
     for (auto& entry : fs::recursive_directory_iterator(root, ignored))
-        fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+        fs::permissions(entry.path(), fs::perms::owner_all,
+                        fs::perm_options::add | fs::perm_options::nofollow, ignored);
     fs::remove_all(root, ignored);
 }
 
@@ -96,15 +98,17 @@ void Sandbox::makeFolder(const std::string& windowsPath) const {
     fs::create_directories(host(windowsPath));
 }
 
-RunResult Sandbox::run(const std::vector<std::string>& args, const std::string& cwd) const {
-    return runIn(host(cwd), args);
+RunResult Sandbox::run(const std::vector<std::string>& args, const std::string& cwd,
+                       StandardOutput output) const {
+    return runIn(host(cwd), args, output);
 }
 
 RunResult Sandbox::runOutsideDrives(const std::vector<std::string>& args) const {
     return runIn(root, args);
 }
 
-RunResult Sandbox::runIn(const fs::path& folder, const std::vector<std::string>& args) const {
+RunResult Sandbox::runIn(const fs::path& folder, const std::vector<std::string>& args,
+                         StandardOutput output) const {
     int outPipe[2];
     int errPipe[2];
     if (pipe(outPipe) != 0 || pipe(errPipe) != 0)
@@ -124,6 +128,18 @@ RunResult Sandbox::runIn(const fs::path& folder, const std::vector<std::string>&
     const pid_t child = fork();
     if (child == 0) {
         dup2(outPipe[1], 1);
+        if (output == StandardOutput::FullDisk) {
+            const int full = open("/dev/full", O_WRONLY);
+            if (full < 0 || dup2(full, 1) < 0)
+                _exit(125);
+            close(full);
+        } else if (output == StandardOutput::ClosedPipe) {
+            int unread[2];
+            if (pipe(unread) != 0 || dup2(unread[1], 1) < 0)
+                _exit(125);
+            close(unread[0]);
+            close(unread[1]);
+        }
         dup2(errPipe[1], 2);
         close(outPipe[0]);
         close(errPipe[0]);

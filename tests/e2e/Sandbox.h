@@ -11,6 +11,13 @@ struct RunResult {
     std::string err; ///< standard error
 };
 
+/// Where the program's standard output goes.
+enum class StandardOutput {
+    Captured,  ///< into RunResult::out
+    FullDisk,  ///< /dev/full: every write fails with "no space"
+    ClosedPipe ///< a pipe that nobody reads any more
+};
+
 /// A throwaway folder tree standing for drives: C: (and any drive mapped later)
 /// is a folder of its own, and the program under test runs with the drive table.
 class Sandbox {
@@ -33,13 +40,14 @@ public:
     void makeFolder(const std::string& windowsPath) const;
 
     /// Runs the program under test with args from the drive-absolute folder cwd.
-    RunResult run(const std::vector<std::string>& args, const std::string& cwd = "C:\\") const;
+    RunResult run(const std::vector<std::string>& args, const std::string& cwd = "C:\\",
+                  StandardOutput output = StandardOutput::Captured) const;
     /// Runs the program under test from a host folder that lies on no drive.
     RunResult runOutsideDrives(const std::vector<std::string>& args) const;
 
 private:
-    RunResult runIn(const std::filesystem::path& folder,
-                    const std::vector<std::string>& args) const;
+    RunResult runIn(const std::filesystem::path& folder, const std::vector<std::string>& args,
+                    StandardOutput output = StandardOutput::Captured) const;
 
     std::filesystem::path root;
     std::vector<char> drives;

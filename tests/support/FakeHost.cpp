@@ -1,6 +1,8 @@
 #include "FakeHost.h"
 
+#include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -21,35 +23,55 @@ std::string parentOf(const std::string& canonicalPath) {
 
 class FakeSource : public platform::ByteSource {
 public:
-    explicit FakeSource(std::string bytes) : bytes(std::move(bytes)) {}
+    FakeSource(std::string bytes, std::optional<std::size_t> failAfter)
+        : bytes(std::move(bytes)), failAfter(failAfter) {}
     std::size_t read(char* buffer, std::size_t size) override {
-        const std::size_t n = std::min(size, bytes.size() - position);
+        const std::size_t readable = failAfter ? std::min(*failAfter, bytes.size()) : bytes.size();
+        const std::size_t n = std::min(size, readable - position);
         std::memcpy(buffer, bytes.data() + position, n);
         position += n;
+        readFailed = n == 0 && readable < bytes.size();
         return n;
     }
+    bool failed() const override { return readFailed; }
 
 private:
     std::string bytes;
+    std::optional<std::size_t> failAfter;
     std::size_t position = 0;
+    bool readFailed = false;
 };
 
 } // namespace
 
 class FakeSink : public platform::ByteSink {
 public:
-    FakeSink(std::map<std::string, std::string>& files, std::string key)
-        : files(files), key(std::move(key)) {}
+    FakeSink(std::map<std::string, std::string>& files, std::string key,
+             std::optional<FakeHost::WriteFault> fault)
+        : files(files), key(std::move(key)), fault(fault) {}
     bool write(const char* data, std::size_t size) override {
-        files[key].append(data, size);
+        std::string& file = files[key];
+        if (faultAt(FileStep::Write) && file.size() + size > fault->afterBytes) {
+            if (file.size() < fault->afterBytes)
+                file.append(data, fault->afterBytes - file.size());
+            return false;
+        }
+        file.append(data, size);
         return true;
     }
-    bool flush() override { return true; }
-    bool close() override { return true; }
+    bool flush() override { return !faultHere(FileStep::Flush); }
+    bool close() override { return !faultHere(FileStep::Close); }
 
 private:
+    bool faultAt(FileStep step) const { return fault && fault->step == step; }
+    /// True when step fails now: the file holds as many bytes as the fault waits for.
+    bool faultHere(FileStep step) const {
+        return faultAt(step) && files[key].size() >= fault->afterBytes;
+    }
+
     std::map<std::string, std::string>& files;
     std::string key;
+    std::optional<FakeHost::WriteFault> fault;
 };
 
 FakeHost::FakeHost() {
@@ -146,7 +168,9 @@ std::unique_ptr<platform::ByteSource> FakeHost::openForReading(const std::string
     const auto found = files.find(key);
     if (found == files.end())
         return nullptr;
-    return std::make_unique<FakeSource>(found->second);
+    const auto fault = readFaults.find(key);
+    return std::make_unique<FakeSource>(
+        found->second, fault == readFaults.end() ? std::nullopt : std::optional(fault->second));
 }
 
 std::unique_ptr<platform::ByteSink> FakeHost::openForWriting(const std::string& path) {
@@ -156,7 +180,17 @@ std::unique_ptr<platform::ByteSink> FakeHost::openForWriting(const std::string& 
         return nullptr;
     files[key].clear();
     writtenFiles.push_back(key);
-    return std::make_unique<FakeSink>(files, key);
+    const auto fault = writeFaults.find(key);
+    return std::make_unique<FakeSink>(
+        files, key, fault == writeFaults.end() ? std::nullopt : std::optional(fault->second));
+}
+
+void FakeHost::failStep(const std::string& path, FileStep step, std::size_t afterBytes) {
+    writeFaults.insert_or_assign(canonical(path), WriteFault{step, afterBytes});
+}
+
+void FakeHost::failReadAfter(const std::string& path, std::size_t afterBytes) {
+    readFaults.insert_or_assign(canonical(path), afterBytes);
 }
 
 void FakeHost::addFolder(const std::string& folder) {

@@ -7,6 +7,9 @@
 
 #include "Host.h"
 
+/// A step of writing a file at which a host can fail.
+enum class FileStep { Write, Flush, Close };
+
 /// An in-memory host for tests: drives, folders and files held as Windows-form
 /// paths, every folder made recorded in order, and chosen operations made to fail.
 class FakeHost : public platform::Host {
@@ -47,12 +50,27 @@ public:
     /// Canonical paths that cannot be opened for writing.
     std::set<std::string> failingWrites;
 
+    /// Makes step fail for the file at path once it holds afterBytes bytes: a write that
+    /// would go past them stores the bytes up to them and fails, as on a full disk; a
+    /// flush or close fails when the file holds at least that many. Later opens too.
+    void failStep(const std::string& path, FileStep step, std::size_t afterBytes = 0);
+    /// Makes reading the file at path fail after its first afterBytes bytes.
+    void failReadAfter(const std::string& path, std::size_t afterBytes);
+
     /// The canonical form of a path: upper-case drive, "\" separators, "." and ".."
     /// resolved; empty when the path names nothing.
     std::string canonical(const std::string& path);
 
+    /// Where writing a file fails.
+    struct WriteFault {
+        FileStep step;
+        std::size_t afterBytes;
+    };
+
 private:
     friend class FakeSink;
+    std::map<std::string, WriteFault> writeFaults;
+    std::map<std::string, std::size_t> readFaults;
     std::set<char> drives;
     std::map<char, std::string> driveFolders;
     char currentDrive = 'C';

@@ -36,6 +36,23 @@ struct WriterFixture : ::testing::Test {
         parent.addSubGroup(std::move(group));
         return added;
     }
+    /// The tree of the workspace with main (two files, an include folder, DEBUG) and drv.
+    void buildWorkedExample() {
+        ProjectGroup& main = add(root(), "main", "C:\\ws\\main\\");
+        main.addIncludePath("C:\\ws\\inc");
+        main.setDefine("DEBUG", "");
+        ProjectGroup& mainFiles = add(main, "Source Files", "C:\\ws\\main\\");
+        mainFiles.addFile("C:\\ws\\main\\main.c");
+        mainFiles.addFile("C:\\ws\\main\\util.c");
+        ProjectGroup& drv = add(root(), "drv", "C:\\ws\\drv\\");
+        add(drv, "Source Files", "C:\\ws\\drv\\").addFile("C:\\ws\\drv\\drv.c");
+    }
     /// The bytes of C:\out\all.prj.
     std::string projectFile() { return host.fileBytes("C:\\out\\all.prj"); }
 };
+
+/// text up to and including the first occurrence of end.
+inline std::string upTo(const std::string& text, const std::string& end) {
+    const std::size_t at = text.find(end);
+    return at == std::string::npos ? "(no " + end + ")" : text.substr(0, at + end.size());
+}

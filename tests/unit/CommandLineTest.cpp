@@ -120,3 +120,48 @@ TEST(RunQuorvel, FewerThanThreeArgumentsPrintTheUsageAndTouchNothing) {
                              "[-cp compiler_personality] [-ext file_extension]\n");
     EXPECT_TRUE(host.madeFolders.empty());
 }
+
+namespace {
+
+/// A console that takes a number of bytes and then refuses every write, as a full disk
+/// behind a redirection or a pipe whose reader has gone.
+class FillingConsole : public std::streambuf {
+public:
+    explicit FillingConsole(std::size_t room) : room(room) {}
+
+protected:
+    int overflow(int c) override {
+        if (room == 0)
+            return traits_type::eof();
+        --room;
+        return c;
+    }
+
+private:
+    std::size_t room;
+};
+
+} // namespace
+
+TEST(RunQuorvel, AConsoleThatRefusesLinesMakesTheStatusAFailure) {
+    FakeHost host;
+    FillingConsole closed(0);
+    std::ostream usageConsole(&closed);
+    EXPECT_EQ(runQuorvel({"a", "b"}, host, usageConsole), 1);
+
+    // The console fills up after the first line; the conversion itself goes on to its end.
+    host.addFile("C:\\w\\p.prj", "");
+    host.addFolder("C:\\out");
+    FillingConsole full(std::string("Creating Corvane/Corvane++ Project ...\n").size());
+    std::ostream console(&full);
+    EXPECT_EQ(runQuorvel({"C:\\w\\p.prj", "C:\\cvi", "C:\\out"}, host, console), 1);
+    EXPECT_EQ(host.fileBytes("C:\\out\\p.prj"), "VersionTag45\r\n"
+                                                "StartProjectMarker\r\n"
+                                                "FolderName=p\r\n"
+                                                "SourcePath=C:\\w\\\r\n"
+                                                "OutputPath=C:\\out\\p\\output\\\r\n"
+                                                "SubsPers=C:\\out\\person\\p.p_s\r\n"
+                                                "AnalPers=C:\\out\\person\\p.p_a\r\n"
+                                                "CompPers=C:\\out\\person\\p.p_c\r\n"
+                                                "EndContainedFilesMarker\r\n");
+}

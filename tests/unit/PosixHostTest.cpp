@@ -125,3 +125,29 @@ TEST_F(PosixDrives, TextFilesAreWrittenWithCarriageReturnsAndFoldersDoNotOpen) {
     EXPECT_EQ(drives.openForWriting("D:\\nofolder\\x.txt"), nullptr);
     EXPECT_NE(drives.openForReading("D:\\src\\x.txt"), nullptr);
 }
+
+TEST_F(PosixDrives, FullDiskFailsTheWriteThatReachesItAndReadErrorsAreNoEnd) {
+    if (!fs::exists("/dev/full") || !fs::exists("/proc/self/mem"))
+        GTEST_SKIP() << "this system has no /dev/full or /proc/self/mem";
+    fs::create_symlink("/dev/full", root / "c" / "full.txt");
+    auto drives = host(table());
+    auto out = drives.openTextForWriting("C:\\full.txt");
+    ASSERT_TRUE(out);
+    // The bytes wait in the writer's buffer until the flush hands them over.
+    EXPECT_TRUE(out->writeLine("a"));
+    EXPECT_FALSE(out->flush());
+    EXPECT_FALSE(out->close());
+    out = drives.openTextForWriting("C:\\full.txt");
+    EXPECT_TRUE(out->writeLine("a"));
+    EXPECT_FALSE(out->close());
+    out = drives.openTextForWriting("C:\\full.txt");
+    EXPECT_FALSE(out->writeLine(std::string(70000, 'z')));
+
+    // This process's memory read from offset 0: the open succeeds, the first read fails.
+    fs::create_symlink("/proc/self/mem", root / "c" / "mem.prj");
+    auto in = drives.openTextForReading("C:\\mem.prj");
+    ASSERT_TRUE(in);
+    std::string line;
+    EXPECT_FALSE(in->readLine(line));
+    EXPECT_TRUE(in->failed());
+}

@@ -3,30 +3,13 @@
 #include <algorithm>
 
 #include "Errors.h"
+#include "OutputFile.h"
 #include "WorkedExample.h"
 #include "WriterFixture.h"
 
 namespace {
 
-struct Writer : WriterFixture {
-    /// The tree of the workspace with main (two files, an include folder, DEBUG) and drv.
-    void buildWorkedExample() {
-        ProjectGroup& main = add(root(), "main", "C:\\ws\\main\\");
-        main.addIncludePath("C:\\ws\\inc");
-        main.setDefine("DEBUG", "");
-        ProjectGroup& mainFiles = add(main, "Source Files", "C:\\ws\\main\\");
-        mainFiles.addFile("C:\\ws\\main\\main.c");
-        mainFiles.addFile("C:\\ws\\main\\util.c");
-        ProjectGroup& drv = add(root(), "drv", "C:\\ws\\drv\\");
-        add(drv, "Source Files", "C:\\ws\\drv\\").addFile("C:\\ws\\drv\\drv.c");
-    }
-};
-
-/// text up to and including the first occurrence of end.
-std::string upTo(const std::string& text, const std::string& end) {
-    const std::size_t at = text.find(end);
-    return at == std::string::npos ? "(no " + end + ")" : text.substr(0, at + end.size());
-}
+using Writer = WriterFixture;
 
 const std::string listing = workedExampleListing;
 
@@ -159,8 +142,8 @@ TEST_F(Writer, FolderThatCannotBeMadeStopsTheRunWithItsPathAsPassed) {
     EXPECT_FALSE(host.exists("C:\\out\\all\\drv\\Source Files"));
 }
 
-// The writer is not closed here, so the file holds only what was handed to the host
-// before the failure.
+// The file is looked at before it is closed, so it holds only what was handed to the
+// host before the failure.
 TEST_F(Writer, FileOnDiskHoldsEveryLineWrittenBeforeAFailure) {
     struct Case {
         const char* failingFolder;
@@ -198,15 +181,15 @@ TEST_F(Writer, FileOnDiskHoldsEveryLineWrittenBeforeAFailure) {
             host.failingFolders.insert(c.failingFolder);
         if (c.failingWrite)
             host.failingWrites.insert(c.failingWrite);
-        auto out = host.openTextForWriting("C:\\out\\all.prj");
-        ASSERT_TRUE(out);
-        try {
-            root().write(*out, "", "C:\\out\\person\\all.p_a");
-            ADD_FAILURE() << "no failure";
-        } catch (const IOERROR& error) {
-            EXPECT_EQ(error.code, c.code);
-            EXPECT_EQ(error.path, c.path);
-        }
-        EXPECT_EQ(projectFile(), upTo(sections, c.lastLines));
+        OutputFile::create(host, "C:\\out\\all.prj", [&](OutputFile& out) {
+            try {
+                root().write(out, "", "C:\\out\\person\\all.p_a");
+                ADD_FAILURE() << "no failure";
+            } catch (const IOERROR& error) {
+                EXPECT_EQ(error.code, c.code);
+                EXPECT_EQ(error.path, c.path);
+            }
+            EXPECT_EQ(projectFile(), upTo(sections, c.lastLines));
+        });
     }
 }

@@ -64,3 +64,57 @@ TEST(TextFiles, ReadAllDropsCarriageReturnsOnlyBeforeLineFeeds) {
     host.addFile("C:\\a.p_a", "-x\r\n-y\r-z\n\r\nend");
     EXPECT_EQ(host.openTextForReading("C:\\a.p_a")->readAll(), "-x\n-y\r-z\n\nend");
 }
+
+TEST(TextFiles, ReadErrorIsNoEndOfFile) {
+    FakeHost host;
+    host.addFile("C:\\t.txt", "one\r\ntwo\r\nthree\r\n");
+    host.failReadAfter("C:\\t.txt", 7);
+    auto reader = host.openTextForReading("C:\\t.txt");
+    std::string line;
+    ASSERT_TRUE(reader->readLine(line));
+    EXPECT_EQ(line, "one");
+    EXPECT_FALSE(reader->failed());
+    // "tw" was read before the error: it is no line of the file.
+    EXPECT_FALSE(reader->readLine(line));
+    EXPECT_TRUE(reader->failed());
+    EXPECT_EQ(host.openTextForReading("C:\\t.txt")->readAll(), std::nullopt);
+
+    // Reading up to the very end is no error, with or without a last line end.
+    host.failReadAfter("C:\\t.txt", 17);
+    EXPECT_EQ(host.openTextForReading("C:\\t.txt")->readAll(), "one\ntwo\nthree\n");
+    host.addFile("C:\\u.txt", "last");
+    auto unended = host.openTextForReading("C:\\u.txt");
+    ASSERT_TRUE(unended->readLine(line));
+    EXPECT_EQ(line, "last");
+    EXPECT_FALSE(unended->readLine(line));
+    EXPECT_FALSE(unended->failed());
+}
+
+TEST(TextFiles, WriterHandsNothingToTheHostAfterItsFirstFailure) {
+    FakeHost host;
+    host.failStep("C:\\o.txt", FileStep::Write, 10);
+    auto writer = host.openTextForWriting("C:\\o.txt");
+    EXPECT_TRUE(writer->writeLine("short"));
+    // A write that fills the buffer reaches the host at once and fails there.
+    EXPECT_FALSE(writer->writeLine(std::string(70000, 'z')));
+    EXPECT_FALSE(writer->writeLine("more"));
+    EXPECT_FALSE(writer->flush());
+    EXPECT_FALSE(writer->close());
+    EXPECT_EQ(host.fileBytes("C:\\o.txt"), "short\r\nzzz");
+
+    // A refused flush leaves the rest unwritten, and the close says so too.
+    host.failStep("C:\\f.txt", FileStep::Flush);
+    writer = host.openTextForWriting("C:\\f.txt");
+    EXPECT_TRUE(writer->writeLine("a"));
+    EXPECT_FALSE(writer->flush());
+    EXPECT_FALSE(writer->writeLine("b"));
+    EXPECT_FALSE(writer->close());
+    EXPECT_EQ(host.fileBytes("C:\\f.txt"), "a\r\n");
+
+    host.failStep("C:\\c.txt", FileStep::Close);
+    writer = host.openTextForWriting("C:\\c.txt");
+    EXPECT_TRUE(writer->writeLine("a"));
+    EXPECT_TRUE(writer->flush());
+    EXPECT_FALSE(writer->close());
+    EXPECT_FALSE(writer->close());
+}

@@ -25,6 +25,53 @@ bool copyTree(const QString& from, const QString& to) {
     return true;
 }
 
+/// Drive C: made of a temporary folder holding the example workspace, C:\examples\cvi
+/// and C:\out, with the built Quorvel on the search path and the working directory on C:.
+/// All of it is undone when it goes.
+class ExampleDrive {
+public:
+    ExampleDrive() : searchPath(qgetenv("PATH")), previousFolder(QDir::currentPath()) {
+        ready = driveC.isValid() &&
+                copyTree(EXAMPLES_FOLDER "/weather", driveC.filePath("examples/weather")) &&
+                QDir(driveC.path()).mkpath("examples/cvi") && QDir(driveC.path()).mkpath("out");
+        qputenv("PATH",
+                QFile::encodeName(QUORVEL_FOLDER) + QDir::listSeparator().toLatin1() + searchPath);
+        qputenv("QUORVEL_DRIVE_C", QFile::encodeName(driveC.path()));
+        ready = ready && QDir::setCurrent(driveC.path());
+    }
+    ~ExampleDrive() {
+        QDir::setCurrent(previousFolder);
+        qputenv("PATH", searchPath);
+        qunsetenv("QUORVEL_DRIVE_C");
+    }
+    ExampleDrive(const ExampleDrive&) = delete;
+    ExampleDrive& operator=(const ExampleDrive&) = delete;
+
+    QTemporaryDir driveC;
+    bool ready = false;
+
+private:
+    QByteArray searchPath;
+    QString previousFolder;
+};
+
+/// Fills the wizard for the example workspace into C:\out, presses Finish and waits for
+/// the converter's end; false when it never got there.
+bool convertExample(WizardUnderTest& wizard) {
+    wizard.show();
+    wizard.CVIWorkspaceEdit->setText("C:\\examples\\weather\\weather.cws");
+    wizard.CVIInstallEdit->setText("C:\\examples\\cvi");
+    wizard.CorvaneProjectEdit->setText("C:\\out");
+    wizard.CorvaneNameEdit->setText("weather");
+    if (!walkToSummary(wizard))
+        return false;
+    wizard.button(QWizard::FinishButton)->click();
+    if (!wizard.converterProcess)
+        return false;
+    return QTest::qWaitFor(
+        [&wizard] { return wizard.converterProcess->state() == QProcess::NotRunning; }, 60000);
+}
+
 } // namespace
 
 class RealQuorvelTest : public QObject {
@@ -32,36 +79,12 @@ class RealQuorvelTest : public QObject {
 
 private slots:
     void convertsTheExampleWorkspace() {
-        QTemporaryDir driveC;
-        QVERIFY(driveC.isValid());
-        QVERIFY(copyTree(EXAMPLES_FOLDER "/weather", driveC.filePath("examples/weather")));
-        QVERIFY(QDir(driveC.path()).mkpath("examples/cvi"));
-        QVERIFY(QDir(driveC.path()).mkpath("out"));
-
-        const QByteArray searchPath = qgetenv("PATH");
-        const QString previousFolder = QDir::currentPath();
-        qputenv("PATH",
-                QFile::encodeName(QUORVEL_FOLDER) + QDir::listSeparator().toLatin1() + searchPath);
-        qputenv("QUORVEL_DRIVE_C", QFile::encodeName(driveC.path()));
-        QVERIFY(QDir::setCurrent(driveC.path()));
-        const auto restore = qScopeGuard([&] {
-            QDir::setCurrent(previousFolder);
-            qputenv("PATH", searchPath);
-            qunsetenv("QUORVEL_DRIVE_C");
-        });
-
+        ExampleDrive drive;
+        QVERIFY(drive.ready);
         BrowseDouble browse;
         MessageBoxCloser boxes;
         WizardUnderTest wizard(platform::makeSystemHost(), browse.dialog());
-        wizard.show();
-        wizard.CVIWorkspaceEdit->setText("C:\\examples\\weather\\weather.cws");
-        wizard.CVIInstallEdit->setText("C:\\examples\\cvi");
-        wizard.CorvaneProjectEdit->setText("C:\\out");
-        wizard.CorvaneNameEdit->setText("weather");
-        QVERIFY(walkToSummary(wizard));
-        wizard.button(QWizard::FinishButton)->click();
-        QVERIFY(wizard.converterProcess);
-        QTRY_VERIFY_WITH_TIMEOUT(wizard.converterProcess->state() == QProcess::NotRunning, 60000);
+        QVERIFY(convertExample(wizard));
 
         const QString log = detailsText(wizard);
         QVERIFY2(wizard.converterProcess->exitStatus() == QProcess::NormalExit &&
@@ -71,9 +94,30 @@ private slots:
         QVERIFY(log.contains("Corvane/Corvane++ Project Completed!"));
         QVERIFY(log.endsWith("Project Converted Successfully!"));
         QVERIFY(boxes.shown.empty());
-        QFile settings(driveC.filePath("settings.txt"));
+        QFile settings(drive.driveC.filePath("settings.txt"));
         QVERIFY(settings.open(QIODevice::ReadOnly));
         QCOMPARE(settings.readAll(), QByteArray("CVI Installation Path:\nC:\\examples\\cvi\n\n"));
+    }
+
+    void projectFileOnAFullDiskIsAFailedConversion() {
+        if (!QFile::exists("/dev/full"))
+            QSKIP("this system has no /dev/full");
+        ExampleDrive drive;
+        QVERIFY(drive.ready);
+        QVERIFY(QFile::link("/dev/full", drive.driveC.filePath("out/weather.prj")));
+        BrowseDouble browse;
+        MessageBoxCloser boxes;
+        WizardUnderTest wizard(platform::makeSystemHost(), browse.dialog());
+        QVERIFY(convertExample(wizard));
+
+        const QString log = detailsText(wizard);
+        QCOMPARE(wizard.converterProcess->exitCode(), 1);
+        QVERIFY2(log.endsWith("Creating Corvane/Corvane++ Project ...\n"
+                              "Could not write file: C:\\out\\weather.prj\n"),
+                 qPrintable(log));
+        QVERIFY(!log.contains("Successfully"));
+        QCOMPARE(boxes.shown.size(), std::size_t(1));
+        QVERIFY(boxes.shown.front().text.startsWith("Workspace/Project Conversion Failed!"));
     }
 };
 
