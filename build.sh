@@ -81,8 +81,8 @@ windows_tests() {
 }
 
 # dpkg-shlibdeps (with file) finds the package's dependencies; mandoc and man-db check the
-# manual pages, lintian the package.
-deb_packages=(dpkg-dev file mandoc man-db lintian)
+# manual pages, desktop-file-utils the menu entry, lintian the package.
+deb_packages=(dpkg-dev file mandoc man-db lintian desktop-file-utils)
 
 # The Debian package of build/dev, unpacked and checked without installing it.
 deb_tests() {
