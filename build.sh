@@ -100,8 +100,10 @@ make_packages() {
     cmake --preset windows >/dev/null
     cmake --build --preset windows -j"$(nproc)"
     cpack --preset windows >/dev/null
-    local file
-    for file in build/dev/quorvel_*.deb build/windows/Quorvel-*-win64.zip; do
+    local version file
+    version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/dev/CMakeCache.txt)
+    for file in "build/dev/quorvel_${version}_$(dpkg --print-architecture).deb" \
+        "build/windows/Quorvel-$version-win64.zip"; do
         cp "$file" .
         echo "Made ${file##*/}"
     done

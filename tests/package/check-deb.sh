@@ -79,7 +79,7 @@ expected_usage="Usage: Quorvel <source_workspace|source_proj> <path_to_cvi> <des
 # The example, with the repository as drive C: and an empty folder as drive D:.
 mkdir -p "$work/installed" "$work/built"
 console=$(cd "$root" && QUORVEL_DRIVE_C=$root QUORVEL_DRIVE_D=$work/installed "$quorvel" \
-    'C:\examples\weather\weather.cws' 'C:\examples\cvi' 'D:\')
+    'C:\examples\weather\weather.cws' 'C:\examples\cvi' "D:\\")
 status=$?
 expected_console='Creating Corvane/Corvane++ Project ...
   Creating Group - weather
@@ -94,9 +94,10 @@ Corvane/Corvane++ Project Completed!'
     fail "the installed Quorvel on the example: status $status, printed:"$'\n'"$console"
 head -c 14 "$work/installed/weather.prj" 2>/dev/null | cmp -s - <(printf 'VersionTag45\r\n') ||
     fail "weather.prj does not start with the header line"
-# The packaged program writes what the program of the build writes, byte for byte.
+# The packaged program writes what the program of the build writes, byte for byte (each
+# writes to its own folder as D:\, so the paths in the files are alike).
 (cd "$root" && QUORVEL_DRIVE_C=$root QUORVEL_DRIVE_D=$work/built "$build/converter/Quorvel" \
-    'C:\examples\weather\weather.cws' 'C:\examples\cvi' 'D:\' >/dev/null) ||
+    'C:\examples\weather\weather.cws' 'C:\examples\cvi' "D:\\" >/dev/null) ||
     fail "the built Quorvel on the example"
 diff -r "$work/built" "$work/installed" >&2 ||
     fail "the installed Quorvel wrote other files than the built one"
