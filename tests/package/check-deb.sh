@@ -61,6 +61,10 @@ cmp -s "$tree/usr/share/doc/quorvel/copyright" "$root/LICENSE" ||
     fail "/usr/share/doc/quorvel/copyright is not LICENSE"
 bundled=$(find "$tree" -name '*.so*' -o -name '*.a')
 [[ -z $bundled ]] || fail "libraries bundled: $bundled"
+for program in Quorvel Tessellon; do
+    rpath=$(readelf -d "$tree/usr/bin/$program" | grep -E 'RPATH|RUNPATH')
+    [[ -z $rpath ]] || fail "/usr/bin/$program looks for libraries in: $rpath"
+done
 unresolved=$(ldd "$tree/usr/bin/Quorvel" "$tree/usr/bin/Tessellon" | grep 'not found')
 [[ -z $unresolved ]] || fail "libraries not found: $unresolved"
 gzip -dc "$tree/usr/share/doc/quorvel/changelog.gz" | head -n 1 |
@@ -113,6 +117,9 @@ for page in Quorvel Tessellon; do
         warnings=$(MANWIDTH=80 LC_ALL=C.UTF-8 man --warnings -E UTF-8 -l "$file" 2>&1 >"$work/$page.txt")
         [[ -z $warnings ]] || fail "man --warnings $page(1): $warnings"
         lexgrog "$file" >/dev/null || fail "lexgrog finds no NAME line in $page(1)"
+        # man finds the page by the program's name, as `man Quorvel` does once installed.
+        [[ $(man -M "$tree/usr/share/man" -w "$page") == "$file" ]] ||
+            fail "man -w $page does not find the page in the package"
     else
         mandoc -T utf8 "$file" | col -b >"$work/$page.txt"
     fi
