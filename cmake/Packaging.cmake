@@ -21,6 +21,10 @@ else()
                  ${PROJECT_BINARY_DIR}/changelog @ONLY)
   include(${PROJECT_SOURCE_DIR}/cmake/InstallGzipped.cmake)
   quorvel_install_gzipped(${PROJECT_BINARY_DIR}/changelog ${QUORVEL_INSTALL_DOCDIR})
+  if(QUORVEL_BUILD_WIZARD)
+    install(FILES ${PROJECT_SOURCE_DIR}/cmake/debian/lintian-overrides
+            DESTINATION ${QUORVEL_INSTALL_DATADIR}/lintian/overrides RENAME quorvel)
+  endif()
 endif()
 
 set(CPACK_PACKAGE_NAME Quorvel)
