@@ -6,6 +6,8 @@
 #                      UBSan and each fuzz target for 30 s
 #   ./build.sh wizard  install what is missing, build, start the wizard
 #   ./build.sh bench   install what is missing, build Quorvel for speed, run the benchmark
+#   ./build.sh package install what is missing, build, make the Debian package and the Windows
+#                      zip and put them here
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -56,6 +58,7 @@ run_tests() {
     install_missing "${packages[@]}"
     build
     QT_QPA_PLATFORM=offscreen ctest --preset dev -j"$(nproc)"
+    deb_tests
     windows_tests
     sanitized_tests
     brief_fuzz
@@ -72,6 +75,38 @@ windows_tests() {
     cmake --build --preset windows -j"$(nproc)"
     echo "== Windows suite: Quorvel.exe and its tests under Wine =="
     ctest --preset windows -j"$(nproc)"
+    echo "== The Windows zip =="
+    cpack --preset windows >/dev/null
+    tests/package/check-zip.sh build/windows
+}
+
+# dpkg-shlibdeps (with file) finds the package's dependencies; mandoc and man-db check the
+# manual pages, desktop-file-utils the menu entry, lintian the package.
+deb_packages=(dpkg-dev file mandoc man-db lintian desktop-file-utils)
+
+# The Debian package of build/dev, unpacked and checked without installing it.
+deb_tests() {
+    install_missing "${deb_packages[@]}"
+    echo "== The Debian package =="
+    cpack --preset deb >/dev/null
+    tests/package/check-deb.sh build/dev
+}
+
+# Both packages, copied here: quorvel_<version>_<arch>.deb and Quorvel-<version>-win64.zip.
+make_packages() {
+    install_missing "${packages[@]}" "${deb_packages[@]}" "${windows_packages[@]}"
+    build
+    cpack --preset deb >/dev/null
+    cmake --preset windows >/dev/null
+    cmake --build --preset windows -j"$(nproc)"
+    cpack --preset windows >/dev/null
+    local version file
+    version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/dev/CMakeCache.txt)
+    for file in "build/dev/quorvel_${version}_$(dpkg --print-architecture).deb" \
+        "build/windows/Quorvel-$version-win64.zip"; do
+        cp "$file" .
+        echo "Made ${file##*/}"
+    done
 }
 
 # clang and its runtimes for libFuzzer; the sanitizer build itself uses g++.
@@ -116,6 +151,7 @@ run_bench() {
 case "${1:-}" in
 demo) demo ;;
 test) run_tests ;;
+package) make_packages ;;
 bench)
     shift
     run_bench "$@"
@@ -126,7 +162,7 @@ wizard)
     PATH="$PWD/build/dev/converter:$PATH" build/dev/wizard/Tessellon
     ;;
 *)
-    echo "usage: $0 demo|test|wizard|bench" >&2
+    echo "usage: $0 demo|test|wizard|bench|package" >&2
     exit 2
     ;;
 esac

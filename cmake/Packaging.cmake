@@ -1,14 +1,23 @@
-# The downloadable artefact: `cpack` in a build folder zips Quorvel with the README
-# (Quorvel-<version>-win64.zip from the Windows build).
-install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION .)
-
-set(CPACK_GENERATOR ZIP)
-set(CPACK_PACKAGE_NAME Quorvel)
+# The downloadable artefacts, made by `cpack` in a build folder: on Windows
+# Quorvel-<version>-win64.zip, a folder of that name holding Quorvel.exe, README.md and LICENSE;
+# elsewhere the Debian package of DebianPackage.cmake. The version is the project's, and
+# nothing else states it.
 if(WIN32)
-  set(CPACK_SYSTEM_NAME win64)
-else()
-  set(CPACK_SYSTEM_NAME ${CMAKE_SYSTEM_NAME})
+  install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE
+          DESTINATION ${QUORVEL_INSTALL_DOCDIR})
 endif()
-set(CPACK_PACKAGE_FILE_NAME "Quorvel-${PROJECT_VERSION}-${CPACK_SYSTEM_NAME}")
+
+set(CPACK_PACKAGE_NAME Quorvel)
+set(CPACK_PACKAGE_VENDOR "The Quorvel authors")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "converts LabWindows/CVI workspaces into Corvane analyser projects")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
+if(WIN32)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_SYSTEM_NAME win64)
+  set(CPACK_PACKAGE_FILE_NAME "Quorvel-${PROJECT_VERSION}-${CPACK_SYSTEM_NAME}")
+else()
+  include(${CMAKE_CURRENT_LIST_DIR}/DebianPackage.cmake)
+endif()
 include(CPack)

@@ -8,6 +8,7 @@
 #include <QTextBrowser>
 #include <utility>
 
+#include "Release.h"
 #include "StringHelpers.h"
 
 namespace {
@@ -57,6 +58,7 @@ Tessellon::Tessellon(std::unique_ptr<platform::Host> host, BrowseDialog browse, 
     for (QWizard::WizardButton which :
          {QWizard::NextButton, QWizard::BackButton, QWizard::CancelButton, QWizard::FinishButton})
         button(which)->setPalette(QPalette(Qt::white, Qt::white));
+    showRelease(*this);
 
     converterProcess = nullptr;
     lastBrowsePath = QStringLiteral("\\");

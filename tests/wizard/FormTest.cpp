@@ -72,6 +72,18 @@ private slots:
         }
     }
 
+    void headerImageOfEveryPageShowsTheRelease() {
+        WizardOnFakeHost fixture;
+        for (const auto& names : framing) {
+            auto* header = fixture.wizard.findChild<QLabel*>(names[0]);
+            QVERIFY(header);
+            QCOMPARE(header->toolTip(), QStringLiteral("Tessellon " PROJECT_VERSION));
+            auto* footer = fixture.wizard.findChild<QLabel*>(names[1]);
+            QCOMPARE(footer->toolTip(), QString());
+        }
+        QCOMPARE(fixture.wizard.windowTitle(), QStringLiteral("Tessellon 1.0"));
+    }
+
     void everyPageIsFramedByTheTwoGreyBands() {
         WizardOnFakeHost fixture;
         for (const auto& names : framing) {

@@ -1,11 +1,14 @@
 #!/usr/bin/env python3
 """Writes Tessellon.ico, the program's 32 x 32, 16-colour icon: tiles cut along their
-diagonals, in the blues and greys of the standard 16-colour palette, on a dark frame.
+diagonals, in the blues and greys of the standard 16-colour palette, on a dark frame. The same
+picture as PNG files of 32, 64 and 128 pixels (each pixel repeated) is the icon of the desktop
+entry on Linux.
 
-    python3 make_icon.py   # rewrites Tessellon.ico next to this script
+    python3 make_icon.py   # rewrites Tessellon.ico and tessellon-<size>.png next to this script
 """
 import os
 import struct
+import zlib
 
 SIZE = 32
 # The standard 16-colour palette, as (red, green, blue).
@@ -42,10 +45,31 @@ def icon():
     return directory + entry + image
 
 
+def png(scale):
+    """The icon as an 8-bit RGB PNG, every pixel drawn as a square of scale x scale."""
+    side = SIZE * scale
+    rows = b""
+    for y in range(side):
+        row = b"".join(bytes(PALETTE[pixel(x // scale, y // scale)]) for x in range(side))
+        rows += b"\x00" + row  # filter type 0 (none)
+
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data +
+                struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+
+    header = struct.pack(">IIBBBBB", side, side, 8, 2, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
+            chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     with open(os.path.join(here, "Tessellon.ico"), "wb") as out:
         out.write(icon())
+    for scale in (1, 2, 4):
+        name = "tessellon-%d.png" % (SIZE * scale)
+        with open(os.path.join(here, name), "wb") as out:
+            out.write(png(scale))
 
 
 if __name__ == "__main__":

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Checks the Windows zip that `cpack --preset windows` made: it unpacks it, looks for the
+# program, the README and the licence in the release folder, and runs the Quorvel.exe found
+# there under Wine on the example. When the Linux build is there too, the files written must
+# be those its Quorvel writes, byte for byte.
+#   tests/package/check-zip.sh <Windows build folder>   (default build/windows)
+# Prints one line per failed check and ends with status 1 when any failed.
+set -uo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+build=$(cd "${1:-$root/build/windows}" && pwd)
+
+failures=0
+fail() {
+    echo "check-zip: FAILED: $*" >&2
+    failures=$((failures + 1))
+}
+cache() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
+
+version=$(cache CMAKE_PROJECT_VERSION)
+release=Quorvel-$version-win64
+zip=$build/$release.zip
+if [[ -z $version || ! -f $zip ]]; then
+    echo "check-zip: no $release.zip in $build" >&2
+    exit 1
+fi
+echo "check-zip: $zip"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+(cd "$work" && cmake -E tar xf "$zip") || fail "the zip cannot be unpacked"
+listing=$(cd "$work" && find . -type f | sort)
+expected="./$release/LICENSE
+./$release/Quorvel.exe
+./$release/README.md"
+[[ $listing == "$expected" ]] || fail "the zip holds:"$'\n'"$listing"
+cmp -s "$work/$release/LICENSE" "$root/LICENSE" || fail "LICENSE in the zip is not LICENSE"
+
+# The example, the repository and the output seen through Wine's drive Z: (the host root).
+windows() { printf 'Z:%s' "${1//\//\\}"; }
+out=$work/out-wine
+mkdir -p "$out"
+console=$(cd "$root" && "$root/cmake/wine-run.sh" "$(cache QUORVEL_WINE)" \
+    "$(cache QUORVEL_WINE_DLLS)" "$build/wine-prefix" "$work/$release/Quorvel.exe" \
+    "$(windows "$root/examples/weather/weather.cws")" "$(windows "$root/examples/cvi")" \
+    "$(windows "$out")" </dev/null)
+status=$?
+expected_console="Creating Corvane/Corvane++ Project ...
+  Creating Group - weather
+  Creating Group - station
+  Creating Analyser Personality - $(windows "$out")\\weather\\station\\person\\station.p_a
+  Creating Group - Source Files
+  Creating Group - Sensor Drivers
+  Creating Group - display
+  Creating Group - Source Files
+Corvane/Corvane++ Project Completed!"
+[[ $status == 0 && $(tr -d '\r' <<<"$console") == "$expected_console" ]] ||
+    fail "Quorvel.exe of the zip on the example: status $status, printed:"$'\n'"$console"
+[[ -f $out/weather.prj ]] || fail "Quorvel.exe of the zip wrote no weather.prj"
+
+linux_quorvel=$root/build/dev/converter/Quorvel
+if [[ -x $linux_quorvel ]]; then
+    # The same output folder, so that the paths inside the files are the same too.
+    mv "$out" "$work/wine"
+    mkdir -p "$out"
+    (cd "$root" && QUORVEL_DRIVE_Z=/ "$linux_quorvel" \
+        "$(windows "$root/examples/weather/weather.cws")" "$(windows "$root/examples/cvi")" \
+        "$(windows "$out")" >/dev/null) || fail "the Linux Quorvel on the example"
+    diff -r "$work/wine" "$out" >&2 ||
+        fail "Quorvel.exe of the zip wrote other files than the Linux Quorvel"
+fi
+
+if ((failures)); then
+    echo "check-zip: $failures check(s) failed" >&2
+    exit 1
+fi
+echo "check-zip: all checks passed"
