@@ -125,3 +125,11 @@ TEST_F(PosixDrives, TextFilesAreWrittenWithCarriageReturnsAndFoldersDoNotOpen) {
     EXPECT_EQ(drives.openForWriting("D:\\nofolder\\x.txt"), nullptr);
     EXPECT_NE(drives.openForReading("D:\\src\\x.txt"), nullptr);
 }
+
+TEST_F(PosixDrives, Utf8PathsAreHostPathsThatAreValidUtf8) {
+    auto drives = host({{"QUORVEL_DRIVE_C", "/srv/c"}});
+    EXPECT_EQ(drives.utf8PathOf("C:\\src\\x.c"), "/srv/c/src/x.c");
+    EXPECT_EQ(drives.utf8PathOf("C:\\M\xC3\xBCller\\x.c"), "/srv/c/M\xC3\xBCller/x.c");
+    EXPECT_EQ(drives.utf8PathOf("C:\\M\xFCller\\x.c"), std::nullopt);
+    EXPECT_EQ(drives.utf8PathOf("D:\\src\\x.c"), std::nullopt);
+}
