@@ -9,7 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake g++ make libgtest-dev libgmock-dev qt6-base-dev)
+packages=(cmake g++ make libgtest-dev libgmock-dev qt6-base-dev nlohmann-json3-dev clangd)
 
 install_missing() {
     local missing=()

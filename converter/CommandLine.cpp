@@ -68,10 +68,13 @@ void applyOptions(const std::vector<std::string>& args, WorkspaceConverter& conv
             converter.setCompilerPersonality(makeAbsolute(value, host));
         else if (option == "-ext")
             converter.addExtensions(value);
+        else if (option == "-cdb")
+            converter.setCompilationDatabase(makeAbsolute(value, host));
     }
 }
 
-int runQuorvel(const std::vector<std::string>& args, platform::Host& host, std::ostream& console) {
+int runQuorvel(const std::vector<std::string>& args, platform::Host& host, std::ostream& console,
+               std::ostream& errors) {
     if (args.size() < 3) {
         printUsage(console);
         return 0;
@@ -79,7 +82,7 @@ int runQuorvel(const std::vector<std::string>& args, platform::Host& host, std::
     const std::string source = makeAbsolute(args[0], host);
     const std::string cvi = makeAbsolute(args[1], host);
     const std::string dest = makeAbsolute(args[2], host);
-    WorkspaceConverter converter(source, cvi, dest, host, console);
+    WorkspaceConverter converter(source, cvi, dest, host, console, errors);
     converter.setProjectName(defaultProjectName(source));
     applyOptions(args, converter, host);
     return converter.run();

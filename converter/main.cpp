@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
     try {
         const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
         auto host = platform::makeSystemHost();
-        return runQuorvel(args, *host, std::cout);
+        return runQuorvel(args, *host, std::cout, std::cerr);
     } catch (const platform::HostError& error) {
         std::cerr << error.what() << std::endl;
         return 1;

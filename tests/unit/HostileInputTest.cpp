@@ -24,7 +24,9 @@ struct Hostile : ::testing::Test {
         host.setCurrentFolder("C:\\ws");
         console.str("");
     }
-    int run(const std::vector<std::string>& args) { return runQuorvel(args, host, console); }
+    int run(const std::vector<std::string>& args) {
+        return runQuorvel(args, host, console, console);
+    }
     /// A run of source into C:\out.
     int convert(const std::string& source) { return run({source, "C:\\cvi", "C:\\out"}); }
 };
