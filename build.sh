@@ -37,7 +37,8 @@ demo() {
     mkdir -p "$out"
     # Drive C: is the repository itself, so the example's paths read as C:\examples\...
     QUORVEL_DRIVE_C="$PWD" build/dev/converter/Quorvel \
-        'C:\examples\weather\weather.cws' 'C:\examples\cvi' 'C:\out\example'
+        'C:\examples\weather\weather.cws' 'C:\examples\cvi' 'C:\out\example' \
+        -cdb 'C:\out\example\compile_commands.json'
     echo
     echo "== C:\\out\\example\\weather.prj =="
     tr -d '\r' <"$out/weather.prj"
@@ -50,6 +51,9 @@ demo() {
         echo "== ${personality#"$out"/} =="
         tr -d '\r' <"$personality"
     done < <(find "$out" -name '*.p_a' -size +0 | sort)
+    echo
+    echo "== C:\\out\\example\\compile_commands.json, for clangd and clang-tidy =="
+    tr -d '\r' <"$out/compile_commands.json"
 }
 
 run_tests() {
