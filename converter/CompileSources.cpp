@@ -23,11 +23,11 @@ void collect(const ProjectGroup& group, const ProjectGroup* settings,
 } // namespace
 
 bool isCSource(const std::string& path) {
-    const std::size_t separator = path.find_last_of("\\/");
-    const std::size_t dot = path.rfind('.');
-    if (dot == std::string::npos || (separator != std::string::npos && dot < separator))
+    const std::string name = leafName(path);
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos)
         return false;
-    const std::string extension = path.substr(dot + 1);
+    const std::string extension = name.substr(dot + 1);
     return extension == "c" || extension == "C";
 }
 
