@@ -23,18 +23,21 @@ public:
     EntryTexts(platform::Host& host, std::string& unwritable)
         : host(host), unwritable(unwritable) {}
 
+    /// The UTF-8 host path of windowsPath; empty when it has none.
     std::string path(const std::string& windowsPath) {
         if (auto converted = host.utf8PathOf(windowsPath))
             return *converted;
         fail(windowsPath);
         return std::string();
     }
+    /// bytes when they are UTF-8 already; empty when not.
     std::string text(const std::string& bytes) {
         if (platform::isValidUtf8(bytes))
             return bytes;
         fail(bytes);
         return std::string();
     }
+    /// True when a text of the entry could not be written.
     bool failed() const { return hasFailed; }
 
 private:
