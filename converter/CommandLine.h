@@ -30,3 +30,8 @@ void applyOptions(const std::vector<std::string>& args, WorkspaceConverter& conv
 /// Exceptions other than the converter's own pass through.
 int runQuorvel(const std::vector<std::string>& args, platform::Host& host, std::ostream& console,
                std::ostream& errors);
+/// runQuorvel with the lines for the error stream on the console too.
+inline int runQuorvel(const std::vector<std::string>& args, platform::Host& host,
+                      std::ostream& console) {
+    return runQuorvel(args, host, console, console);
+}

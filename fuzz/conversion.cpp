@@ -101,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::ostringstream console;
     if (args.size() < 3) {
-        fuzzCheck(runQuorvel(args, host, console, console) == 0, "the usage ends with 0");
+        fuzzCheck(runQuorvel(args, host, console) == 0, "the usage ends with 0");
         fuzzCheck(startsWith(console.str(), "Usage: Quorvel "),
                   "too few arguments print the usage");
         return 0;

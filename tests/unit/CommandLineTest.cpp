@@ -113,7 +113,7 @@ TEST_F(Options, PositionalArgumentsAreScannedAsWell) {
 TEST(RunQuorvel, FewerThanThreeArgumentsPrintTheUsageAndTouchNothing) {
     FakeHost host;
     std::ostringstream console;
-    EXPECT_EQ(runQuorvel({"a", "b"}, host, console, console), 0);
+    EXPECT_EQ(runQuorvel({"a", "b"}, host, console), 0);
     EXPECT_EQ(console.str(), "Usage: Quorvel <source_workspace|source_proj> <path_to_cvi> "
                              "<dest_folder> [-pn dest_proj_name]\n"
                              "[-mp message_personality] [-ap analyser_personality] "

@@ -24,9 +24,7 @@ struct Hostile : ::testing::Test {
         host.setCurrentFolder("C:\\ws");
         console.str("");
     }
-    int run(const std::vector<std::string>& args) {
-        return runQuorvel(args, host, console, console);
-    }
+    int run(const std::vector<std::string>& args) { return runQuorvel(args, host, console); }
     /// A run of source into C:\out.
     int convert(const std::string& source) { return run({source, "C:\\cvi", "C:\\out"}); }
 };
