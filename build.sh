@@ -11,7 +11,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake g++ make libgtest-dev libgmock-dev qt6-base-dev)
+packages=(cmake g++ make libgtest-dev libgmock-dev qt6-base-dev nlohmann-json3-dev clangd)
 
 install_missing() {
     local missing=()
@@ -39,7 +39,8 @@ demo() {
     mkdir -p "$out"
     # Drive C: is the repository itself, so the example's paths read as C:\examples\...
     QUORVEL_DRIVE_C="$PWD" build/dev/converter/Quorvel \
-        'C:\examples\weather\weather.cws' 'C:\examples\cvi' 'C:\out\example'
+        'C:\examples\weather\weather.cws' 'C:\examples\cvi' 'C:\out\example' \
+        -cdb 'C:\out\example\compile_commands.json'
     echo
     echo "== C:\\out\\example\\weather.prj =="
     tr -d '\r' <"$out/weather.prj"
@@ -52,6 +53,9 @@ demo() {
         echo "== ${personality#"$out"/} =="
         tr -d '\r' <"$personality"
     done < <(find "$out" -name '*.p_a' -size +0 | sort)
+    echo
+    echo "== C:\\out\\example\\compile_commands.json, for clangd and clang-tidy =="
+    tr -d '\r' <"$out/compile_commands.json"
 }
 
 run_tests() {

@@ -68,6 +68,8 @@ void applyOptions(const std::vector<std::string>& args, WorkspaceConverter& conv
             converter.setCompilerPersonality(makeAbsolute(value, host));
         else if (option == "-ext")
             converter.addExtensions(value);
+        else if (option == "-cdb")
+            converter.setCompilationDatabase(makeAbsolute(value, host));
     }
 }
 
@@ -75,7 +77,7 @@ namespace {
 
 /// The usage or the conversion; returns the exit status.
 int usageOrConversion(const std::vector<std::string>& args, platform::Host& host,
-                      std::ostream& console) {
+                      std::ostream& console, std::ostream& errors) {
     if (args.size() < 3) {
         printUsage(console);
         return 0;
@@ -83,7 +85,7 @@ int usageOrConversion(const std::vector<std::string>& args, platform::Host& host
     const std::string source = makeAbsolute(args[0], host);
     const std::string cvi = makeAbsolute(args[1], host);
     const std::string dest = makeAbsolute(args[2], host);
-    WorkspaceConverter converter(source, cvi, dest, host, console);
+    WorkspaceConverter converter(source, cvi, dest, host, console, errors);
     converter.setProjectName(defaultProjectName(source));
     applyOptions(args, converter, host);
     return converter.run();
@@ -91,8 +93,9 @@ int usageOrConversion(const std::vector<std::string>& args, platform::Host& host
 
 } // namespace
 
-int runQuorvel(const std::vector<std::string>& args, platform::Host& host, std::ostream& console) {
-    const int status = usageOrConversion(args, host, console);
+int runQuorvel(const std::vector<std::string>& args, platform::Host& host, std::ostream& console,
+               std::ostream& errors) {
+    const int status = usageOrConversion(args, host, console, errors);
     // A line that never reached the console (a closed pipe, a full disk behind a
     // redirection) leaves the caller without the run's report: that is a failure too.
     console.flush();

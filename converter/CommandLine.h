@@ -25,7 +25,14 @@ std::string defaultProjectName(const std::string& sourcePath);
 void applyOptions(const std::vector<std::string>& args, WorkspaceConverter& converter,
                   platform::Host& host);
 
-/// One whole run of the converter on its arguments (without the program name);
-/// returns the exit status, 1 also when the console did not take every line.
-/// Exceptions other than the converter's own pass through.
-int runQuorvel(const std::vector<std::string>& args, platform::Host& host, std::ostream& console);
+/// One whole run of the converter on its arguments (without the program name), its
+/// progress on console and lines that do not stop it on errors; returns the exit status,
+/// 1 also when the console did not take every line. Exceptions other than the converter's
+/// own pass through.
+int runQuorvel(const std::vector<std::string>& args, platform::Host& host, std::ostream& console,
+               std::ostream& errors);
+/// runQuorvel with the lines for the error stream on the console too.
+inline int runQuorvel(const std::vector<std::string>& args, platform::Host& host,
+                      std::ostream& console) {
+    return runQuorvel(args, host, console, console);
+}

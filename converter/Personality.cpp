@@ -4,17 +4,8 @@
 #include "Host.h"
 #include "OutputFile.h"
 #include "ProjectGroup.h"
+#include "StringHelpers.h"
 #include "WorkspaceConverter.h"
-
-namespace {
-
-/// The part of text after its last "\" or "/"; the whole text when it has neither.
-std::string leafName(const std::string& text) {
-    const std::size_t separator = text.find_last_of("\\/");
-    return separator == std::string::npos ? text : text.substr(separator + 1);
-}
-
-} // namespace
 
 void ProjectGroup::createFolder(const std::string& path) const {
     platform::Host& host = converter->getHost();

@@ -32,6 +32,11 @@ std::string afterLastBackslash(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+std::string leafName(const std::string& text) {
+    const std::size_t separator = text.find_last_of("\\/");
+    return separator == std::string::npos ? text : text.substr(separator + 1);
+}
+
 std::string folderOf(const std::string& path) {
     const std::size_t slash = path.rfind('\\');
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);

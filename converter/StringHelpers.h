@@ -21,6 +21,9 @@ std::string toNativeSeparators(std::string path);
 /// The text after the last "\" of path; the whole path when it has none.
 std::string afterLastBackslash(const std::string& path);
 
+/// The part of text after its last "\" or "/"; the whole text when it has neither.
+std::string leafName(const std::string& text);
+
 /// The text of path up to and including its last "\"; empty when it has none.
 std::string folderOf(const std::string& path);
 

@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "CompilationDatabaseWriter.h"
 #include "Errors.h"
 #include "Host.h"
 #include "OutputFile.h"
@@ -28,9 +29,10 @@ std::string projectGroupName(const std::string& projectPath) {
 
 WorkspaceConverter::WorkspaceConverter(const std::string& sourcePath, const std::string& cviDir,
                                        const std::string& destFolder, platform::Host& host,
-                                       std::ostream& console)
+                                       std::ostream& console, std::ostream& errors)
     : sourcePath(sourcePath), cviDir(cviDir), destFolder(destFolder), host(host), console(console),
-      rootGroup(std::make_unique<ProjectGroup>(rootGroupName(sourcePath), this)), parser(this) {}
+      errors(errors), rootGroup(std::make_unique<ProjectGroup>(rootGroupName(sourcePath), this)),
+      parser(this) {}
 
 WorkspaceConverter::~WorkspaceConverter() {
     rootGroup.reset();
@@ -52,6 +54,11 @@ void WorkspaceConverter::addExtensions(const std::string& value) {
 void WorkspaceConverter::printLine(const std::string& line) const {
     console << line << '\n';
     console.flush();
+}
+
+void WorkspaceConverter::printError(const std::string& line) const {
+    errors << line << '\n';
+    errors.flush();
 }
 
 std::vector<std::string> WorkspaceConverter::readProjectList() {
@@ -111,6 +118,8 @@ int WorkspaceConverter::writeProjectFile() {
         out.flush();
         rootGroup->write(out, std::string(), getDefaultPersonality(".p_a"));
     });
+    if (!compilationDatabase.empty())
+        writeCompilationDatabase(*this, compilationDatabase);
     printLine("Corvane/Corvane++ Project Completed!");
     return 0;
 }

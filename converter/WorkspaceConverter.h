@@ -16,9 +16,14 @@ class Host;
 class WorkspaceConverter {
 public:
     /// Keeps the three absolute paths and creates the root group, named after the
-    /// source file. host and console must outlive the converter.
+    /// source file. host, console and errors must outlive the converter.
     WorkspaceConverter(const std::string& sourcePath, const std::string& cviDir,
-                       const std::string& destFolder, platform::Host& host, std::ostream& console);
+                       const std::string& destFolder, platform::Host& host, std::ostream& console,
+                       std::ostream& errors);
+    /// A converter whose lines for the error stream go to the console.
+    WorkspaceConverter(const std::string& sourcePath, const std::string& cviDir,
+                       const std::string& destFolder, platform::Host& host, std::ostream& console)
+        : WorkspaceConverter(sourcePath, cviDir, destFolder, host, console, console) {}
     ~WorkspaceConverter();
     WorkspaceConverter(const WorkspaceConverter&) = delete;
     WorkspaceConverter& operator=(const WorkspaceConverter&) = delete;
@@ -29,12 +34,17 @@ public:
     void setMessagePersonality(const std::string& value) { messagePersonality = value; }
     void setAnalyserPersonality(const std::string& value) { analyserPersonality = value; }
     void setCompilerPersonality(const std::string& value) { compilerPersonality = value; }
+    /// Asks for a compilation database at the absolute path value as well.
+    void setCompilationDatabase(const std::string& value) { compilationDatabase = value; }
 
+    std::string getCviDir() const { return cviDir; }
     std::string getDestFolder() const { return destFolder; }
     std::string getProjectName() const { return projectName; }
     std::string getMessagePersonality() const { return messagePersonality; }
     std::string getAnalyserPersonality() const { return analyserPersonality; }
     std::string getCompilerPersonality() const { return compilerPersonality; }
+    /// The compilation database's path; empty when none is asked for.
+    std::string getCompilationDatabase() const { return compilationDatabase; }
     const std::vector<std::string>& getExtensions() const { return extensions; }
     /// The destination folder's "person" folder, with its trailing "\".
     std::string getProjectPersonFolder() const { return destFolder + "\\person\\"; }
@@ -50,11 +60,14 @@ public:
     platform::Host& getHost() const { return host; }
     /// Prints one console line and flushes it.
     void printLine(const std::string& line) const;
+    /// Prints one line on the error stream and flushes it.
+    void printError(const std::string& line) const;
 
     /// The whole conversion: reads every project, then writes. Returns 0, or 1 after
     /// printing the one line that says what failed.
     int run();
-    /// Writes the Corvane project file; returns 0. Throws IOERROR.
+    /// Writes the Corvane project file and, when asked for, the compilation database;
+    /// returns 0. Throws IOERROR.
     int writeProjectFile();
 
 private:
@@ -72,8 +85,10 @@ private:
     std::string analyserPersonality;
     std::string compilerPersonality;
     std::vector<std::string> extensions;
+    std::string compilationDatabase;
     platform::Host& host;
     std::ostream& console;
+    std::ostream& errors;
     std::unique_ptr<ProjectGroup> rootGroup;
     CviProjectParser parser;
     /// The project file being read, for the failure line.

@@ -59,7 +59,8 @@ void checkRun(const std::vector<std::string>& args, FakeHost& host, const std::s
     host.madeFolders.clear();
     host.writtenFiles.clear();
     std::ostringstream console;
-    const int status = runQuorvel(args, host, console);
+    std::ostringstream errors;
+    const int status = runQuorvel(args, host, console, errors);
     const std::string last = lastLine(console.str());
     if (status == 0) {
         fuzzCheck(startsWith(console.str(), "Creating Corvane/Corvane++ Project ...\n") &&
@@ -123,6 +124,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
          {dest + "\\" + name + ".prj", dest + "\\person\\" + name + ".p_s",
           dest + "\\person\\" + name + ".p_a", dest + "\\person\\" + name + ".p_c"})
         projectWide.insert(host.canonical(file));
+    // The compilation database goes where "-cdb" names it.
+    if (!settings.getCompilationDatabase().empty())
+        projectWide.insert(host.canonical(settings.getCompilationDatabase()));
 
     checkRun(args, host, inside, projectWide);
     // Again over what the first run left: the personality rules look at the disk.

@@ -1,8 +1,19 @@
 #include "Host.h"
 
+#include "Utf8.h"
+
 namespace platform {
 
-std::optional<std::string> Host::hostPathOf(const std::string& path) { return path; }
+std::optional<std::string> Host::hostPathOf(const std::string& path) {
+    return path;
+}
+
+std::optional<std::string> Host::utf8PathOf(const std::string& path) {
+    auto hostPath = hostPathOf(path);
+    if (!hostPath || !isValidUtf8(*hostPath))
+        return std::nullopt;
+    return hostPath;
+}
 
 std::unique_ptr<TextReader> Host::openTextForReading(const std::string& path) {
     auto source = openForReading(path);

@@ -54,6 +54,11 @@ public:
     /// the path lies on a drive the host does not have. The path unchanged unless overridden.
     virtual std::optional<std::string> hostPathOf(const std::string& path);
 
+    /// The host path of a Windows-form path as UTF-8 text, as the tools of this host open it;
+    /// nothing when it has no host form or cannot be written as UTF-8. Unless overridden:
+    /// hostPathOf, when that is valid UTF-8.
+    virtual std::optional<std::string> utf8PathOf(const std::string& path);
+
     /// Opens a text file for reading by lines; null when it cannot be opened.
     std::unique_ptr<TextReader> openTextForReading(const std::string& path);
 

@@ -69,6 +69,27 @@ std::optional<std::string> currentDirectory() {
     }
 }
 
+/// text from the system's ANSI code page as UTF-8; nothing when a byte has no character there.
+std::optional<std::string> ansiToUtf8(const std::string& text) {
+    if (text.empty())
+        return text;
+    const int size = static_cast<int>(text.size());
+    const int wide =
+        MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
+    if (wide <= 0)
+        return std::nullopt;
+    std::wstring utf16(static_cast<std::size_t>(wide), L'\0');
+    MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text.data(), size, &utf16[0], wide);
+    const int narrow = WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, utf16.data(), wide,
+                                           nullptr, 0, nullptr, nullptr);
+    if (narrow <= 0)
+        return std::nullopt;
+    std::string utf8(static_cast<std::size_t>(narrow), '\0');
+    WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, utf16.data(), wide, &utf8[0], narrow,
+                        nullptr, nullptr);
+    return utf8;
+}
+
 /// The host on Windows: the paths are the system's own, passed to the ANSI API as they are.
 class WindowsHost : public Host {
 public:
@@ -125,6 +146,12 @@ public:
             if (c == '/')
                 c = '\\';
         return path;
+    }
+
+    std::optional<std::string> utf8PathOf(const std::string& path) override {
+        if (namesNothing(path))
+            return std::nullopt;
+        return ansiToUtf8(path);
     }
 };
 

@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
@@ -13,12 +14,22 @@ QStringList Tessellon::converterArguments() const {
     const std::pair<const char*, QString> options[] = {{"-mp", MsgPersonEdit->text()},
                                                        {"-ap", AnalPersonEdit->text()},
                                                        {"-cp", CmpPersonEdit->text()},
-                                                       {"-ext", extensionValue}};
+                                                       {"-ext", extensionValue},
+                                                       {"-cdb", compilationDatabase()}};
     for (const auto& [option, value] : options) {
         if (!value.isEmpty())
             arguments << QLatin1String(option) << value;
     }
     return arguments;
+}
+
+QString Tessellon::compilationDatabase() const {
+    if (!cdbCheck->isChecked())
+        return QString();
+    QString folder = CorvaneProjectEdit->text();
+    if (!folder.endsWith(QLatin1Char('\\')))
+        folder += QLatin1Char('\\');
+    return folder + QStringLiteral("compile_commands.json");
 }
 
 void Tessellon::accept() {

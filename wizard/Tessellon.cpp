@@ -197,6 +197,8 @@ void Tessellon::leaveExtensionsPage() {
     for (const auto& [label, value] : lines)
         summary += label + value + QLatin1String("\n\n");
     summary += tr("File Extensions:\n") + extensionValue + QLatin1String("\n");
+    if (!compilationDatabase().isEmpty())
+        summary += tr("\nCompilation Database:\n") + compilationDatabase() + QLatin1String("\n");
     DetailsText->setPlainText(summary);
     Page3->setComplete(true);
 }

@@ -69,6 +69,9 @@ private:
     void leaveExtensionsPage();
     /// The converter's arguments, after its program name.
     QStringList converterArguments() const;
+    /// The compilation database that the run asks for: compile_commands.json in the
+    /// destination folder; empty when its box is not checked.
+    QString compilationDatabase() const;
     /// Appends text to the log as a paragraph of its own.
     void appendToLog(const QString& text);
     /// Kills a child still running from an earlier run, detached so that nothing of it

@@ -197,6 +197,7 @@ void TessellonBase::createPage2() {
     hxxCheck = checkBox(groupBox7, "hxxCheck", 260, 75, 50, 20);
     cppCheck = checkBox(groupBox7, "cppCheck", 40, 35, 50, 20);
     CustExtEdit = lineEdit(groupBox7, "CustExtEdit", 160, 115, 144, 25);
+    cdbCheck = checkBox(Page2, "cdbCheck", 60, 335, 420, 20);
     addPage(Page2);
 }
 

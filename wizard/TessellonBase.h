@@ -80,6 +80,8 @@ public:
     QCheckBox* hxxCheck;
     QCheckBox* cppCheck;
     QLineEdit* CustExtEdit;
+    /// Asks Quorvel for a compile_commands.json in the destination folder as well.
+    QCheckBox* cdbCheck;
 
     TessellonPage* Page3;
     QLabel* pixmapLabel3_2_2_2;

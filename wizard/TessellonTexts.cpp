@@ -64,4 +64,5 @@ void TessellonBase::languageChange() {
     hxxCheck->setText(tr("*.hxx"));
     cppCheck->setText(tr("*.cpp"));
     CustExtEdit->setToolTip(tr("Custom extensions list to add files of this type to the project."));
+    cdbCheck->setText(tr("Also write compile_commands.json for clang tools"));
 }

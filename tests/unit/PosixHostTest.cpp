@@ -151,3 +151,11 @@ TEST_F(PosixDrives, FullDiskFailsTheWriteThatReachesItAndReadErrorsAreNoEnd) {
     EXPECT_FALSE(in->readLine(line));
     EXPECT_TRUE(in->failed());
 }
+
+TEST_F(PosixDrives, Utf8PathsAreHostPathsThatAreValidUtf8) {
+    auto drives = host({{"QUORVEL_DRIVE_C", "/srv/c"}});
+    EXPECT_EQ(drives.utf8PathOf("C:\\src\\x.c"), "/srv/c/src/x.c");
+    EXPECT_EQ(drives.utf8PathOf("C:\\M\xC3\xBCller\\x.c"), "/srv/c/M\xC3\xBCller/x.c");
+    EXPECT_EQ(drives.utf8PathOf("C:\\M\xFCller\\x.c"), std::nullopt);
+    EXPECT_EQ(drives.utf8PathOf("D:\\src\\x.c"), std::nullopt);
+}

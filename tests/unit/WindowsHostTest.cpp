@@ -179,3 +179,13 @@ TEST_F(WindowsFolders, DialogPathsGetBackslashes) {
     EXPECT_EQ(host->windowsPathOf("C:/Program Files/NI/ws.cws"), "C:\\Program Files\\NI\\ws.cws");
     EXPECT_EQ(host->windowsPathOf("D:\\x"), "D:\\x");
 }
+
+TEST_F(WindowsFolders, Utf8PathsAreConvertedFromTheAnsiCodePage) {
+    using namespace std::string_literals;
+    EXPECT_EQ(host->utf8PathOf("C:\\my dir\\x.c"), "C:\\my dir\\x.c");
+    EXPECT_EQ(host->utf8PathOf(""), "");
+    EXPECT_EQ(host->utf8PathOf("C:\\a.c\0.h"s), std::nullopt);
+    if (GetACP() != 1252)
+        GTEST_SKIP() << "the system code page is " << GetACP() << ", not Windows-1252";
+    EXPECT_EQ(host->utf8PathOf("C:\\M\xFCller\\\x80.c"), "C:\\M\xC3\xBCller\\\xE2\x82\xAC.c");
+}

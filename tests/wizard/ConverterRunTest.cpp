@@ -180,6 +180,31 @@ private slots:
                               "C:\\p\\cc.p_c", "-ext", " res, xml"}));
     }
 
+    void checkedDatabaseBoxAsksForCompileCommandsInTheDestination() {
+        ReadyWizard ready("C:\\my out", "app");
+        ready.wizard.cCheck->setChecked(true);
+        ready.wizard.cdbCheck->setChecked(true);
+        const QString planPath = plan("database", {"exit 0"});
+        QVERIFY(ready.finish());
+        QTRY_VERIFY_WITH_TIMEOUT(ready.ended(), 30000);
+        QCOMPARE(recordedArguments(planPath),
+                 QStringList({"Quorvel", "C:\\ws\\app.cws",
+                              "C:\\Program Files\\National Instruments\\CVI85", "C:\\my out", "-pn",
+                              "app", "-ext", "c", "-cdb", "C:\\my out\\compile_commands.json"}));
+        // The choice is not remembered: settings.txt keeps its four fields.
+        QCOMPARE(ready.settings(),
+                 std::string("CVI Installation Path:\nC:\\Program Files\\National "
+                             "Instruments\\CVI85\n\n"));
+
+        ReadyWizard root("C:\\", "app");
+        root.wizard.cdbCheck->setChecked(true);
+        const QString rootPlan = plan("root", {"exit 0"});
+        QVERIFY(root.finish());
+        QTRY_VERIFY_WITH_TIMEOUT(root.ended(), 30000);
+        QCOMPARE(recordedArguments(rootPlan).mid(6),
+                 QStringList({"-cdb", "C:\\compile_commands.json"}));
+    }
+
     void failureShowsTheBoxAndSavesTheSettingsAfterIt() {
         ReadyWizard ready;
         MessageBoxCloser boxes([&ready] { return ready.settings(); });

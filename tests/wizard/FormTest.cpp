@@ -150,6 +150,19 @@ private slots:
             wizard.hppCheck, wizard.hxxCheck, wizard.cppCheck, wizard.CustExtEdit};
         QCOMPARE(tabOrder(page2Order.front(), page2Order.size()), page2Order);
     }
+
+    void compilationDatabaseBoxSitsBelowTheExtensionsUnchecked() {
+        WizardOnFakeHost fixture;
+        WizardUnderTest& wizard = fixture.wizard;
+        QCOMPARE(wizard.cdbCheck->objectName(), QStringLiteral("cdbCheck"));
+        QCOMPARE(wizard.cdbCheck->parentWidget(), wizard.Page2);
+        QCOMPARE(wizard.cdbCheck->geometry(), QRect(60, 335, 420, 20));
+        QCOMPARE(wizard.cdbCheck->text(),
+                 QStringLiteral("Also write compile_commands.json for clang tools"));
+        QVERIFY(!wizard.cdbCheck->isChecked());
+        QCOMPARE(tabOrder(wizard.CustExtEdit, 2),
+                 (std::vector<QWidget*>{wizard.CustExtEdit, wizard.cdbCheck}));
+    }
 };
 
 QTEST_MAIN(FormTest)

@@ -221,6 +221,23 @@ private slots:
         QCOMPARE(detailsText(wizard), summaryWith(noPersonalities, "h,xml"));
         QVERIFY(finishEnabled(wizard));
     }
+
+    void summaryNamesTheCompilationDatabaseOnlyWhenItsBoxIsChecked() {
+        WizardOnFakeHost fixture(typicalPaths);
+        WizardUnderTest& wizard = fixture.wizard;
+        wizard.show();
+        fillFirstPage(wizard);
+        wizard.cdbCheck->setChecked(true);
+        QVERIFY(walkToSummary(wizard));
+        QCOMPARE(detailsText(wizard),
+                 summaryWith(noPersonalities, "") +
+                     "\nCompilation Database:\nC:\\out\\compile_commands.json\n");
+
+        wizard.button(QWizard::BackButton)->click();
+        wizard.cdbCheck->setChecked(false);
+        QVERIFY(pressNext(wizard));
+        QCOMPARE(detailsText(wizard), summaryWith(noPersonalities, ""));
+    }
 };
 
 QTEST_MAIN(PageRulesTest)

@@ -1,1 +1,6 @@
-int panel(void) { return 3; }
+#include <userint.h>
+
+int panel(void)
+{
+    return MessagePopup("Weather", "The display panel");
+}

@@ -1,1 +1,10 @@
-int wind(void) { return 2; }
+#include "station.h"
+
+int wind(void)
+{
+#ifdef DEBUG
+    return STATION_RATE;
+#else
+    return 2;
+#endif
+}

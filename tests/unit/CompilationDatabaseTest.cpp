@@ -1,0 +1,253 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "CommandLine.h"
+#include "CompilationDatabase.h"
+#include "FakeHost.h"
+#include "WorkspaceConverter.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+/// clang and the CVI dialect flags that begin every entry.
+const Strings dialect = {"clang",          "--target=i686-pc-windows-msvc",
+                         "-std=gnu99",     "-D_CVI_=1301",
+                         "-D_NI_mswin_=1", "-D_NI_mswin32_=1",
+                         "-D_NI_i386_=1"};
+
+Strings withDialect(const Strings& rest) {
+    Strings arguments = dialect;
+    arguments.insert(arguments.end(), rest.begin(), rest.end());
+    return arguments;
+}
+
+/// A CVI source entry relative to its project.
+std::string source(const std::string& file, const std::string& folder) {
+    return "[File 0001]\n"
+           "File Type = \"CSource\"\n"
+           "Path Is Rel = True\n"
+           "Path Rel To = \"Project\"\n"
+           "Path Rel Path = \"" +
+           file +
+           "\"\n"
+           "Exclude = False\n"
+           "Folder = \"" +
+           folder + "\"\n\n";
+}
+
+struct Database : ::testing::Test {
+    FakeHost host;
+    std::ostringstream console;
+    std::ostringstream errors;
+
+    Database() { reset(); }
+    /// A fresh host with C:\out, a CVI folder without include\ansi and the current
+    /// folder C:\ws; an empty console and error stream.
+    void reset() {
+        host = FakeHost();
+        console.str("");
+        errors.str("");
+        host.addFolder("C:\\out");
+        host.addFolder("C:\\cvi\\include");
+        host.addFolder("C:\\cvi\\sdk\\include");
+        host.setCurrentFolder("C:\\ws");
+    }
+    int run(const Strings& args) { return runQuorvel(args, host, console, errors); }
+    /// The database file, parsed.
+    nlohmann::json database(const std::string& path = "C:\\out\\compile_commands.json") {
+        return nlohmann::json::parse(host.fileBytes(path));
+    }
+    /// The workspace C:\ws\all.cws with the projects main and drv.
+    void addWorkspace() {
+        host.addFile("C:\\ws\\all.cws", "Project 0001 = \"main/main.prj\"\n"
+                                        "Project 0002 = \"drv/drv.prj\"\n");
+        host.addFile("C:\\ws\\main\\main.prj",
+                     source("main.c", "Source Files") + source("main.h", "Source Files") +
+                         source("util.C", "Source Files") + source("notes.txt", "Extra") +
+                         source("main.c", "Extra") +
+                         "[Default Build Config Debug]\n"
+                         "Compiler Defines = \"/DDEBUG /DRATE=10 /D\"\n"
+                         "\n"
+                         "[Include Paths]\n"
+                         "Include Path 1 Is Rel = False\n"
+                         "Include Path 1 = \"/C/ws/inc\"\n"
+                         "Include Path 2 Is Rel = True\n"
+                         "Include Path 2 Rel To = \"CVI\"\n"
+                         "Include Path 2 Rel Path = \"toolslib/toolbox\"\n"
+                         "Include Path 3 Is Rel = False\n"
+                         "Include Path 3 = \"\"\n");
+        host.addFile("C:\\ws\\drv\\drv.prj", source("drv.c", "Source Files"));
+    }
+};
+
+const std::string workspaceConsole =
+    "Creating Corvane/Corvane++ Project ...\n"
+    "  Creating Group - all\n"
+    "  Creating Group - main\n"
+    "  Creating Analyser Personality - C:\\out\\all\\main\\person\\main.p_a\n"
+    "  Creating Group - Source Files\n"
+    "  Creating Group - Extra\n"
+    "  Creating Group - drv\n"
+    "  Creating Group - Source Files\n";
+const std::string completed = "Corvane/Corvane++ Project Completed!\n";
+
+} // namespace
+
+TEST(CSources, AreTheFilesWhoseExtensionIsCInEitherCase) {
+    EXPECT_TRUE(isCSource("C:\\ws\\main.c"));
+    EXPECT_TRUE(isCSource("C:\\ws\\MAIN.C"));
+    EXPECT_TRUE(isCSource("C:\\ws\\v1.2\\a.b.c"));
+    EXPECT_FALSE(isCSource("C:\\ws\\main.h"));
+    EXPECT_FALSE(isCSource("C:\\ws\\main.cpp"));
+    EXPECT_FALSE(isCSource("C:\\ws\\main.c.bak"));
+    EXPECT_FALSE(isCSource("C:\\ws.c\\main"));
+    EXPECT_FALSE(isCSource("C:\\ws.c/main"));
+    EXPECT_FALSE(isCSource("C:\\ws\\c"));
+}
+
+TEST(RenderDatabase, EscapesBackslashesQuotesAndControlsAndKeepsSpacesAndUtf8) {
+    const DatabaseEntry entry{"C:\\my \"quoted\" dir",
+                              {"clang", "-DNAME=\"x\"", "-DTAB=a\tb", "-I\\\\server\\share\\"},
+                              "C:\\dir with spaces\\M\xC3\xBCller.c"};
+    EXPECT_EQ(renderCompilationDatabase({entry}),
+              "[\n"
+              "  {\n"
+              "    \"directory\": \"C:\\\\my \\\"quoted\\\" dir\",\n"
+              "    \"arguments\": [\n"
+              "      \"clang\",\n"
+              "      \"-DNAME=\\\"x\\\"\",\n"
+              "      \"-DTAB=a\\tb\",\n"
+              "      \"-I\\\\\\\\server\\\\share\\\\\"\n"
+              "    ],\n"
+              "    \"file\": \"C:\\\\dir with spaces\\\\M\xC3\xBCller.c\"\n"
+              "  }\n"
+              "]\n");
+    EXPECT_EQ(renderCompilationDatabase({}), "[]\n");
+}
+
+TEST_F(Database, IsWrittenAfterTheProjectFileWithOneEntryPerListedCSource) {
+    addWorkspace();
+    EXPECT_EQ(run({"all.cws", "C:\\cvi", "C:\\out", "-cdb", "C:\\out\\compile_commands.json"}), 0);
+    EXPECT_EQ(console.str(), workspaceConsole +
+                                 "  Creating Compilation Database - "
+                                 "C:\\out\\compile_commands.json\n" +
+                                 completed);
+    EXPECT_EQ(errors.str(), "");
+    // The project's include folders in the personality's order (the empty one gives no bare
+    // "-I"), the CVI folders that exist, then the definitions (the nameless one gives no "-D").
+    const Strings mainFlags = {"-IC:\\cvi\\toolslib\\toolbox",
+                               "-IC:\\ws\\inc",
+                               "-IC:\\cvi\\include",
+                               "-IC:\\cvi\\sdk\\include",
+                               "-DDEBUG",
+                               "-DRATE=10",
+                               "-c"};
+    auto mainEntry = [&](const std::string& file) {
+        Strings arguments = withDialect(mainFlags);
+        arguments.push_back(file);
+        return nlohmann::json{
+            {"directory", "C:\\ws\\main"}, {"arguments", arguments}, {"file", file}};
+    };
+    const nlohmann::json expected = nlohmann::json::array(
+        {mainEntry("C:\\ws\\main\\main.c"), mainEntry("C:\\ws\\main\\util.C"),
+         mainEntry("C:\\ws\\main\\main.c"),
+         nlohmann::json{{"directory", "C:\\ws\\drv"},
+                        {"arguments", withDialect({"-IC:\\cvi\\include", "-IC:\\cvi\\sdk\\include",
+                                                   "-c", "C:\\ws\\drv\\drv.c"})},
+                        {"file", "C:\\ws\\drv\\drv.c"}}});
+    EXPECT_EQ(database(), expected);
+    EXPECT_EQ(host.writtenFiles.back(), "C:\\out\\compile_commands.json");
+}
+
+TEST_F(Database, FileIsTextWithCrLfLineEndsAndADriveRootKeepsItsSeparator) {
+    host.addFile("C:\\one.prj", source("a.c", "Source Files") + "[Default Build Config Debug]\n"
+                                                                "Compiler Defines = \"/DX\"\n");
+    ASSERT_EQ(run({"C:\\one.prj", "C:\\nocvi", "C:\\out", "-cdb", "C:\\out\\db.json"}), 0);
+    EXPECT_EQ(host.fileBytes("C:\\out\\db.json"), "[\r\n"
+                                                  "  {\r\n"
+                                                  "    \"directory\": \"C:\\\\\",\r\n"
+                                                  "    \"arguments\": [\r\n"
+                                                  "      \"clang\",\r\n"
+                                                  "      \"--target=i686-pc-windows-msvc\",\r\n"
+                                                  "      \"-std=gnu99\",\r\n"
+                                                  "      \"-D_CVI_=1301\",\r\n"
+                                                  "      \"-D_NI_mswin_=1\",\r\n"
+                                                  "      \"-D_NI_mswin32_=1\",\r\n"
+                                                  "      \"-D_NI_i386_=1\",\r\n"
+                                                  "      \"-DX\",\r\n"
+                                                  "      \"-c\",\r\n"
+                                                  "      \"C:\\\\a.c\"\r\n"
+                                                  "    ],\r\n"
+                                                  "    \"file\": \"C:\\\\a.c\"\r\n"
+                                                  "  }\r\n"
+                                                  "]\r\n");
+}
+
+TEST_F(Database, EntryThatCannotBeWrittenAsUtf8IsLeftOutWithALineOnTheErrorStream) {
+    host.addFile("C:\\ws\\all.cws", "Project 0001 = \"a/a.prj\"\n"
+                                    "Project 0002 = \"b/b.prj\"\n");
+    host.addFile("C:\\ws\\a\\a.prj", source("ok.c", "S") + source("M\xFCller.c", "S"));
+    host.addFile("C:\\ws\\b\\b.prj", source("b.c", "S") +
+                                         "[Default Build Config Debug]\n"
+                                         "Compiler Defines = \"/DAUTHOR=M\xFCller\"\n");
+    EXPECT_EQ(run({"all.cws", "C:\\cvi", "C:\\out", "-cdb", "C:\\out\\cc.json"}), 0);
+    EXPECT_EQ(errors.str(), "Left out of the Compilation Database: C:\\ws\\a\\M\xFCller.c "
+                            "(cannot be written as UTF-8: C:\\ws\\a\\M\xFCller.c)\n"
+                            "Left out of the Compilation Database: C:\\ws\\b\\b.c "
+                            "(cannot be written as UTF-8: AUTHOR=M\xFCller)\n");
+    const nlohmann::json written = database("C:\\out\\cc.json");
+    ASSERT_EQ(written.size(), 1u);
+    EXPECT_EQ(written[0]["file"], "C:\\ws\\a\\ok.c");
+    EXPECT_EQ(console.str().substr(console.str().size() - completed.size()), completed);
+}
+
+TEST_F(Database, ThatCannotBeOpenedFailsTheRunAfterItsLine) {
+    addWorkspace();
+    host.failingWrites.insert("C:\\out\\cc.json");
+    EXPECT_EQ(run({"all.cws", "C:\\cvi", "C:\\out", "-cdb", "C:\\out\\cc.json"}), 1);
+    EXPECT_EQ(console.str(), workspaceConsole +
+                                 "  Creating Compilation Database - C:\\out\\cc.json\n"
+                                 "Could not write file: C:\\out\\cc.json\n");
+    EXPECT_TRUE(host.isFile("C:\\out\\all.prj"));
+}
+
+TEST_F(Database, RunWithoutItWritesAndPrintsExactlyWhatItDidBefore) {
+    addWorkspace();
+    ASSERT_EQ(run({"all.cws", "C:\\cvi", "C:\\out"}), 0);
+    const std::string plainConsole = console.str();
+    const Strings plainFiles = host.writtenFiles;
+    const std::string plainProject = host.fileBytes("C:\\out\\all.prj");
+    reset();
+    addWorkspace();
+    ASSERT_EQ(run({"all.cws", "C:\\cvi", "C:\\out", "-cdb", "C:\\out\\cc.json"}), 0);
+
+    EXPECT_EQ(plainConsole, workspaceConsole + completed);
+    EXPECT_EQ(console.str(), workspaceConsole +
+                                 "  Creating Compilation Database - C:\\out\\cc.json\n" +
+                                 completed);
+    Strings withDatabase = plainFiles;
+    withDatabase.push_back("C:\\out\\cc.json");
+    EXPECT_EQ(host.writtenFiles, withDatabase);
+    EXPECT_EQ(host.fileBytes("C:\\out\\all.prj"), plainProject);
+}
+
+TEST_F(Database, OptionIsMadeAbsoluteAndFollowsTheRulesOfTheOthers) {
+    auto databaseFor = [&](const Strings& args) {
+        WorkspaceConverter converter("C:\\ws\\all.cws", "C:\\cvi", "C:\\out", host, console);
+        applyOptions(args, converter, host);
+        return converter.getCompilationDatabase();
+    };
+    host.addDrive('D');
+    host.setDriveFolder("D:\\db");
+    EXPECT_EQ(databaseFor({"s", "c", "d"}), "");
+    EXPECT_EQ(databaseFor({"s", "c", "d", "-cdb", "cc.json"}), "C:\\ws\\cc.json");
+    EXPECT_EQ(databaseFor({"s", "c", "d", "-cdb", "D:cc.json"}), "D:\\db\\cc.json");
+    EXPECT_EQ(databaseFor({"s", "c", "d", "-cdb", "a.json", "-cdb", "\\b.json"}), "\\b.json");
+    EXPECT_EQ(databaseFor({"s", "c", "d", "-cdb", "a.json", "-CDB", "b.json", "-cdb"}),
+              "C:\\ws\\a.json");
+    // The scan advances by one: a value that reads "-cdb" is an option too.
+    EXPECT_EQ(databaseFor({"s", "c", "d", "-pn", "-cdb", "x.json"}), "C:\\ws\\x.json");
+}
