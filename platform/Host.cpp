@@ -2,7 +2,17 @@
 
 namespace platform {
 
-std::optional<std::string> Host::hostPathOf(const std::string& path) { return path; }
+std::optional<std::string> Host::hostPathOf(const std::string& path) {
+    return path;
+}
+
+std::vector<std::string> Host::argumentsOf(const std::vector<std::string>& given) {
+    return given;
+}
+
+std::string Host::consoleTextOf(const std::string& text) {
+    return text;
+}
 
 std::unique_ptr<TextReader> Host::openTextForReading(const std::string& path) {
     auto source = openForReading(path);

@@ -5,6 +5,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "TextFile.h"
 
@@ -54,6 +55,13 @@ public:
     /// the path lies on a drive the host does not have. The path unchanged unless overridden.
     virtual std::optional<std::string> hostPathOf(const std::string& path);
 
+    /// The program's arguments as the system hands them over, in the form names take here;
+    /// unchanged unless overridden. Throws HostError naming an argument that has no such form.
+    virtual std::vector<std::string> argumentsOf(const std::vector<std::string>& given);
+
+    /// Text in the form names take here as the console shows it; unchanged unless overridden.
+    virtual std::string consoleTextOf(const std::string& text);
+
     /// Opens a text file for reading by lines; null when it cannot be opened.
     std::unique_ptr<TextReader> openTextForReading(const std::string& path);
 
@@ -63,5 +71,10 @@ public:
 
 /// The host this program runs on. Throws HostError when the host cannot be used.
 std::unique_ptr<Host> makeSystemHost();
+
+/// The host of a program that keeps its names in the Windows ANSI code page: on POSIX the
+/// code page that QUORVEL_CODEPAGE names (makeSystemHost() when it is unset), on Windows the
+/// system's own. Throws HostError when the host or the code page cannot be used.
+std::unique_ptr<Host> makeCodePageHost();
 
 } // namespace platform

@@ -102,4 +102,8 @@ std::unique_ptr<Host> makeSystemHost() {
     return std::make_unique<WindowsHost>();
 }
 
+std::unique_ptr<Host> makeCodePageHost() {
+    return makeSystemHost();
+}
+
 } // namespace platform
