@@ -25,6 +25,55 @@ bool copyTree(const QString& from, const QString& to) {
     return true;
 }
 
+/// The built Quorvel first on PATH, drive C: at driveC, which is also the current folder,
+/// and QUORVEL_CODEPAGE as given (unset when empty); all as before once it ends.
+class ConverterEnvironment {
+public:
+    ConverterEnvironment(const QString& driveC, const QByteArray& codePage)
+        : searchPath(qgetenv("PATH")), previousFolder(QDir::currentPath()) {
+        qputenv("PATH",
+                QFile::encodeName(QUORVEL_FOLDER) + QDir::listSeparator().toLatin1() + searchPath);
+        qputenv("QUORVEL_DRIVE_C", QFile::encodeName(driveC));
+        if (codePage.isEmpty())
+            qunsetenv("QUORVEL_CODEPAGE");
+        else
+            qputenv("QUORVEL_CODEPAGE", codePage);
+        QDir::setCurrent(driveC);
+    }
+    ~ConverterEnvironment() {
+        QDir::setCurrent(previousFolder);
+        qputenv("PATH", searchPath);
+        qunsetenv("QUORVEL_DRIVE_C");
+        qunsetenv("QUORVEL_CODEPAGE");
+    }
+
+private:
+    QByteArray searchPath;
+    QString previousFolder;
+};
+
+/// Fills the first page, walks to the summary and runs Quorvel to its end; false when a
+/// page did not let the wizard on.
+bool convert(WizardUnderTest& wizard, const QString& source, const QString& name) {
+    wizard.show();
+    wizard.CVIWorkspaceEdit->setText(source);
+    wizard.CVIInstallEdit->setText("C:\\examples\\cvi");
+    wizard.CorvaneProjectEdit->setText("C:\\out");
+    wizard.CorvaneNameEdit->setText(name);
+    if (!walkToSummary(wizard))
+        return false;
+    wizard.button(QWizard::FinishButton)->click();
+    if (!wizard.converterProcess)
+        return false;
+    return QTest::qWaitFor([&] { return wizard.converterProcess->state() == QProcess::NotRunning; },
+                           60000);
+}
+
+bool succeeded(const WizardUnderTest& wizard) {
+    return wizard.converterProcess->exitStatus() == QProcess::NormalExit &&
+           wizard.converterProcess->exitCode() == 0;
+}
+
 } // namespace
 
 class RealQuorvelTest : public QObject {
@@ -37,36 +86,15 @@ private slots:
         QVERIFY(copyTree(EXAMPLES_FOLDER "/weather", driveC.filePath("examples/weather")));
         QVERIFY(QDir(driveC.path()).mkpath("examples/cvi"));
         QVERIFY(QDir(driveC.path()).mkpath("out"));
-
-        const QByteArray searchPath = qgetenv("PATH");
-        const QString previousFolder = QDir::currentPath();
-        qputenv("PATH",
-                QFile::encodeName(QUORVEL_FOLDER) + QDir::listSeparator().toLatin1() + searchPath);
-        qputenv("QUORVEL_DRIVE_C", QFile::encodeName(driveC.path()));
-        QVERIFY(QDir::setCurrent(driveC.path()));
-        const auto restore = qScopeGuard([&] {
-            QDir::setCurrent(previousFolder);
-            qputenv("PATH", searchPath);
-            qunsetenv("QUORVEL_DRIVE_C");
-        });
+        ConverterEnvironment environment(driveC.path(), {});
 
         BrowseDouble browse;
         MessageBoxCloser boxes;
         WizardUnderTest wizard(platform::makeSystemHost(), browse.dialog());
-        wizard.show();
-        wizard.CVIWorkspaceEdit->setText("C:\\examples\\weather\\weather.cws");
-        wizard.CVIInstallEdit->setText("C:\\examples\\cvi");
-        wizard.CorvaneProjectEdit->setText("C:\\out");
-        wizard.CorvaneNameEdit->setText("weather");
-        QVERIFY(walkToSummary(wizard));
-        wizard.button(QWizard::FinishButton)->click();
-        QVERIFY(wizard.converterProcess);
-        QTRY_VERIFY_WITH_TIMEOUT(wizard.converterProcess->state() == QProcess::NotRunning, 60000);
+        QVERIFY(convert(wizard, "C:\\examples\\weather\\weather.cws", "weather"));
 
         const QString log = detailsText(wizard);
-        QVERIFY2(wizard.converterProcess->exitStatus() == QProcess::NormalExit &&
-                     wizard.converterProcess->exitCode() == 0,
-                 qPrintable(log));
+        QVERIFY2(succeeded(wizard), qPrintable(log));
         QVERIFY(log.startsWith("Initialising Workspace/Project Conversion ...\n"));
         QVERIFY(log.contains("Corvane/Corvane++ Project Completed!"));
         QVERIFY(log.endsWith("Project Converted Successfully!"));
@@ -74,6 +102,43 @@ private slots:
         QFile settings(driveC.filePath("settings.txt"));
         QVERIFY(settings.open(QIODevice::ReadOnly));
         QCOMPARE(settings.readAll(), QByteArray("CVI Installation Path:\nC:\\examples\\cvi\n\n"));
+    }
+
+    // The wizard checks its paths as UTF-8 names, the way Quorvel finds them when it keeps
+    // the CVI files' code page: a path the wizard accepts converts.
+    void agreesWithQuorvelInACodePage() {
+        const QString wendu = QString::fromUtf8("\xE6\xB8\xA9\xE5\xBA\xA6"); // 温度
+        const QByteArray wenduGbk = "\xCE\xC2\xB6\xC8";
+        QTemporaryDir driveC;
+        QVERIFY(driveC.isValid());
+        QVERIFY(QDir(driveC.path()).mkpath(wendu));
+        QVERIFY(QDir(driveC.path()).mkpath("examples/cvi"));
+        QVERIFY(QDir(driveC.path()).mkpath("out"));
+        QFile workspace(driveC.filePath(wendu + "/" + wendu + ".cws"));
+        QVERIFY(workspace.open(QIODevice::WriteOnly));
+        workspace.write("Project 0001 = \"" + wenduGbk + ".prj\"\r\n");
+        workspace.close();
+        QFile project(driveC.filePath(wendu + "/" + wendu + ".prj"));
+        QVERIFY(project.open(QIODevice::WriteOnly));
+        project.write("[File 0001]\r\nFile Type = \"CSource\"\r\nPath Is Rel = True\r\n"
+                      "Path Rel To = \"Project\"\r\nPath Rel Path = \"" +
+                      wenduGbk + ".c\"\r\nFolder = \"" + wenduGbk + "\"\r\n");
+        project.close();
+        ConverterEnvironment environment(driveC.path(), "936");
+
+        BrowseDouble browse;
+        MessageBoxCloser boxes;
+        WizardUnderTest wizard(platform::makeSystemHost(), browse.dialog());
+        QVERIFY(convert(wizard, "C:\\" + wendu + "\\" + wendu + ".cws", wendu));
+
+        const QString log = detailsText(wizard);
+        QVERIFY2(succeeded(wizard), qPrintable(log));
+        // The log shows Quorvel's output one character per byte: its UTF-8 lines.
+        QVERIFY(log.toLatin1().contains("  Creating Group - " + wendu.toUtf8() + "\n"));
+        QVERIFY(QDir(driveC.filePath("out/" + wendu + "/" + wendu + "/" + wendu)).exists());
+        QFile converted(driveC.filePath("out/" + wendu + ".prj"));
+        QVERIFY(converted.open(QIODevice::ReadOnly));
+        QVERIFY(converted.readAll().contains("\r\nFolderName=" + wenduGbk + "\r\n"));
     }
 };
 
