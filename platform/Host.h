@@ -15,7 +15,8 @@ namespace platform {
 enum class FolderResult { Created, AlreadyExists, Failed };
 
 /// Raised when the host cannot give a current folder at all (POSIX: the working
-/// directory lies under no mapped drive). Its text is a one-line explanation.
+/// directory lies under no mapped drive, or its name has no form in the code page), or
+/// cannot be used (POSIX: an unusable QUORVEL_CODEPAGE or argument). Its text is one line.
 class HostError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

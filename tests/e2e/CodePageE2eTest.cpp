@@ -204,6 +204,17 @@ TEST_F(CodePageRefusal, AnArgumentTheCodePageCannotWriteEndsTheRunNamingIt) {
               "Quorvel: argument 2 cannot be written in code page 936: C:\\cvi\xFF\n");
 }
 
+TEST_F(CodePageRefusal, ACurrentFolderTheCodePageCannotWriteEndsTheRunNamingIt) {
+    const std::string folder = "C:\\" + chinese.folder.utf8;
+    box.setVariable("QUORVEL_CODEPAGE", "1251");
+    const RunResult result = box.run({"ws.cws", "cvi", "..\\out"}, folder);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err,
+              "Quorvel: the name of the current folder cannot be written in code page 1251: " +
+                  box.host(folder).string() + "\n");
+}
+
 TEST_F(CodePageRefusal, ACviFolderNotValidInTheCodePageIsMadeUnderNoName) {
     // A lead byte followed by a byte that cannot follow it is no GBK character.
     Language broken = chinese;
