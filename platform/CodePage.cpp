@@ -42,12 +42,11 @@ std::optional<std::string> convert(iconv_t converter, const std::string& in, OnI
             out.resize(out.size() * 2);
             continue;
         }
-        // A conversion that is not reversible would name something else on the way back.
-        if (result != 0) {
+        if (result == failed) {
             const std::optional<std::string> replacement = onInvalid();
             if (!replacement)
                 return std::nullopt;
-            if (result == failed && inLeft > 0) {
+            if (inLeft > 0) {
                 out.replace(written, replacement->size(), *replacement);
                 written += replacement->size();
                 ++inPointer;
@@ -55,6 +54,9 @@ std::optional<std::string> convert(iconv_t converter, const std::string& in, OnI
                 iconv(converter, nullptr, nullptr, nullptr, nullptr);
                 continue;
             }
+        } else if (result != 0 && !onInvalid()) {
+            // A conversion that is not reversible would name something else on the way back.
+            return std::nullopt;
         }
         if (flushing)
             break;

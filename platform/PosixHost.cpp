@@ -134,15 +134,15 @@ std::optional<std::string> PosixHost::hostPathOf(const std::string& path) {
     if (path.find('\0') != std::string::npos)
         return std::nullopt;
     if (!codePage)
-        return hostPathOfText(path);
+        return mappedHostPath(path);
     // Whole characters first: a second byte of a double-byte character may be a "\".
     const auto text = codePage->toUtf8(path);
     if (!text)
         return std::nullopt;
-    return hostPathOfText(*text);
+    return mappedHostPath(*text);
 }
 
-std::optional<std::string> PosixHost::hostPathOfText(const std::string& path) {
+std::optional<std::string> PosixHost::mappedHostPath(const std::string& path) {
     std::string host;
     std::size_t rest = 0;
     if (path.size() >= 2 && path[1] == ':') {

@@ -45,8 +45,8 @@ private:
     static constexpr int driveCount = 26;
     /// The mapped drive whose root holds the host path (longest root, then lowest letter).
     std::optional<int> driveHolding(const std::string& hostPath) const;
-    /// The host path of a Windows-form path whose names are UTF-8 already.
-    std::optional<std::string> hostPathOfText(const std::string& path);
+    /// The host path of a Windows-form path whose names are already the host's.
+    std::optional<std::string> mappedHostPath(const std::string& path);
     /// The drive that is current now, placed again if the working directory moved.
     std::optional<int> placeCurrentDrive();
 
