@@ -70,7 +70,8 @@ public:
     std::unique_ptr<TextWriter> openTextForWriting(const std::string& path);
 };
 
-/// The host this program runs on. Throws HostError when the host cannot be used.
+/// The host this program runs on, its names passed as they are. Throws HostError when the
+/// host cannot be used.
 std::unique_ptr<Host> makeSystemHost();
 
 /// The host of a program that keeps its names in the Windows ANSI code page: on POSIX the
