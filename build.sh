@@ -11,7 +11,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake g++ make libgtest-dev libgmock-dev qt6-base-dev nlohmann-json3-dev clangd)
+# libc6 holds the code-page converters of iconv (gconv modules) that QUORVEL_CODEPAGE uses.
+packages=(cmake g++ make libc6 libgtest-dev libgmock-dev qt6-base-dev nlohmann-json3-dev clangd)
 
 install_missing() {
     local missing=()

@@ -3,14 +3,18 @@
 #include <vector>
 
 #include "CommandLine.h"
+#include "ConsoleStream.h"
 #include "Host.h"
 
 int main(int argc, char** argv) {
     try {
-        const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
         platform::letClosedPipesFailWrites();
-        auto host = platform::makeSystemHost();
-        return runQuorvel(args, *host, std::cout, std::cerr);
+        auto host = platform::makeCodePageHost();
+        const std::vector<std::string> args =
+            host->argumentsOf({argv + (argc > 0 ? 1 : 0), argv + argc});
+        platform::ConsoleStream console(std::cout, *host);
+        platform::ConsoleStream errors(std::cerr, *host);
+        return runQuorvel(args, *host, console, errors);
     } catch (const platform::HostError& error) {
         std::cerr << error.what() << std::endl;
         return 1;

@@ -15,6 +15,14 @@ std::optional<std::string> Host::utf8PathOf(const std::string& path) {
     return hostPath;
 }
 
+std::vector<std::string> Host::argumentsOf(const std::vector<std::string>& given) {
+    return given;
+}
+
+std::string Host::consoleTextOf(const std::string& text) {
+    return text;
+}
+
 std::unique_ptr<TextReader> Host::openTextForReading(const std::string& path) {
     auto source = openForReading(path);
     if (!source)

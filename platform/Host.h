@@ -5,6 +5,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "TextFile.h"
 
@@ -14,7 +15,8 @@ namespace platform {
 enum class FolderResult { Created, AlreadyExists, Failed };
 
 /// Raised when the host cannot give a current folder at all (POSIX: the working
-/// directory lies under no mapped drive). Its text is a one-line explanation.
+/// directory lies under no mapped drive, or its name has no form in the code page), or
+/// cannot be used (POSIX: an unusable QUORVEL_CODEPAGE or argument). Its text is one line.
 class HostError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -59,6 +61,13 @@ public:
     /// hostPathOf, when that is valid UTF-8.
     virtual std::optional<std::string> utf8PathOf(const std::string& path);
 
+    /// The program's arguments as the system hands them over, in the form names take here;
+    /// unchanged unless overridden. Throws HostError naming an argument that has no such form.
+    virtual std::vector<std::string> argumentsOf(const std::vector<std::string>& given);
+
+    /// Text in the form names take here as the console shows it; unchanged unless overridden.
+    virtual std::string consoleTextOf(const std::string& text);
+
     /// Opens a text file for reading by lines; null when it cannot be opened.
     std::unique_ptr<TextReader> openTextForReading(const std::string& path);
 
@@ -66,11 +75,17 @@ public:
     std::unique_ptr<TextWriter> openTextForWriting(const std::string& path);
 };
 
-/// The host this program runs on. Throws HostError when the host cannot be used.
+/// The host this program runs on, its names passed as they are. Throws HostError when the
+/// host cannot be used.
 std::unique_ptr<Host> makeSystemHost();
 
 /// Makes a write to a pipe that nobody reads any more fail like any other write,
 /// instead of ending the process, for a console program that checks its output.
 void letClosedPipesFailWrites();
+
+/// The host of a program that keeps its names in the Windows ANSI code page: on POSIX the
+/// code page that QUORVEL_CODEPAGE names (makeSystemHost() when it is unset), on Windows the
+/// system's own. Throws HostError when the host or the code page cannot be used.
+std::unique_ptr<Host> makeCodePageHost();
 
 } // namespace platform

@@ -39,6 +39,13 @@ std::optional<std::string> workingDirectory() {
     }
 }
 
+std::optional<std::string> environmentValue(const std::string& name) {
+    const char* value = std::getenv(name.c_str());
+    if (!value)
+        return std::nullopt;
+    return std::string(value);
+}
+
 /// root holds path when path is the root itself or lies below it.
 bool holds(const std::string& root, const std::string& path) {
     if (path.compare(0, root.size(), root) != 0)
@@ -48,7 +55,9 @@ bool holds(const std::string& root, const std::string& path) {
 
 } // namespace
 
-PosixHost::PosixHost(const std::function<std::optional<std::string>(const std::string&)>& lookup) {
+PosixHost::PosixHost(const std::function<std::optional<std::string>(const std::string&)>& lookup,
+                     std::optional<CodePage> namesCodePage)
+    : codePage(std::move(namesCodePage)) {
     for (int drive = 0; drive < driveCount; ++drive) {
         const std::string name = std::string("QUORVEL_DRIVE_") + char('A' + drive);
         std::optional<std::string> root = lookup(name);
@@ -95,7 +104,13 @@ std::optional<std::string> PosixHost::currentFolder() {
     for (char& c : folder)
         if (c == '/')
             c = '\\';
-    return folder;
+    if (!codePage)
+        return folder;
+    auto inCodePage = codePage->fromUtf8(folder);
+    if (!inCodePage)
+        throw HostError("Quorvel: the name of the current folder cannot be written in code page " +
+                        codePage->number() + ": " + *cwd);
+    return inCodePage;
 }
 
 bool PosixHost::makeDriveCurrent(const std::string& drive) {
@@ -121,6 +136,16 @@ std::optional<std::string> PosixHost::hostPathOf(const std::string& path) {
     // than the one named, so such a path names nothing.
     if (path.find('\0') != std::string::npos)
         return std::nullopt;
+    if (!codePage)
+        return mappedHostPath(path);
+    // Whole characters first: a second byte of a double-byte character may be a "\".
+    const auto text = codePage->toUtf8(path);
+    if (!text)
+        return std::nullopt;
+    return mappedHostPath(*text);
+}
+
+std::optional<std::string> PosixHost::mappedHostPath(const std::string& path) {
     std::string host;
     std::size_t rest = 0;
     if (path.size() >= 2 && path[1] == ':') {
@@ -201,7 +226,29 @@ std::string PosixHost::windowsPathOf(const std::string& hostPath) {
     for (char& c : rest)
         if (c == '/')
             c = '\\';
-    return std::string(1, char('A' + *drive)) + ":" + rest;
+    const std::string windowsPath = std::string(1, char('A' + *drive)) + ":" + rest;
+    if (!codePage)
+        return windowsPath;
+    return codePage->fromUtf8(windowsPath).value_or(hostPath);
+}
+
+std::vector<std::string> PosixHost::argumentsOf(const std::vector<std::string>& given) {
+    if (!codePage)
+        return given;
+    std::vector<std::string> arguments;
+    for (std::size_t i = 0; i < given.size(); ++i) {
+        auto argument = codePage->fromUtf8(given[i]);
+        if (!argument)
+            throw HostError("Quorvel: argument " + std::to_string(i + 1) +
+                            " cannot be written in code page " + codePage->number() + ": " +
+                            given[i]);
+        arguments.push_back(std::move(*argument));
+    }
+    return arguments;
+}
+
+std::string PosixHost::consoleTextOf(const std::string& text) {
+    return codePage ? codePage->toUtf8ForShowing(text) : text;
 }
 
 void letClosedPipesFailWrites() {
@@ -211,12 +258,14 @@ void letClosedPipesFailWrites() {
 }
 
 std::unique_ptr<Host> makeSystemHost() {
-    return std::make_unique<PosixHost>([](const std::string& name) -> std::optional<std::string> {
-        const char* value = std::getenv(name.c_str());
-        if (!value)
-            return std::nullopt;
-        return std::string(value);
-    });
+    return std::make_unique<PosixHost>(environmentValue);
+}
+
+std::unique_ptr<Host> makeCodePageHost() {
+    const auto number = environmentValue("QUORVEL_CODEPAGE");
+    if (!number)
+        return makeSystemHost();
+    return std::make_unique<PosixHost>(environmentValue, CodePage(*number));
 }
 
 } // namespace platform

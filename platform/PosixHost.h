@@ -4,7 +4,9 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "CodePage.h"
 #include "Host.h"
 
 namespace platform {
@@ -12,12 +14,16 @@ namespace platform {
 /// The host on POSIX systems, with Windows drives emulated the way Wine does:
 /// QUORVEL_DRIVE_X names the host folder that is the root of drive X: (C: is "/"
 /// unless set), and every drive keeps its own current folder, initially its root.
+/// With a code page, names here are in that code page and UTF-8 on the host, as under Wine.
 class PosixHost : public Host {
 public:
     /// Reads the drive table through lookup (an environment variable's value, or
-    /// nothing) and places the current drive by the working directory.
-    explicit PosixHost(const std::function<std::optional<std::string>(const std::string&)>& lookup);
+    /// nothing) and places the current drive by the working directory. Without a code page
+    /// names pass as they are.
+    explicit PosixHost(const std::function<std::optional<std::string>(const std::string&)>& lookup,
+                       std::optional<CodePage> namesCodePage = std::nullopt);
 
+    /// With a code page, throws HostError when the folder's name cannot be written in it.
     std::optional<std::string> currentFolder() override;
     bool makeDriveCurrent(const std::string& drive) override;
     bool exists(const std::string& path) override;
@@ -26,14 +32,21 @@ public:
     std::unique_ptr<ByteSink> openForWriting(const std::string& path) override;
     std::string windowsPathOf(const std::string& hostPath) override;
 
-    /// The host path of a Windows-form path; nothing when it lies on an unmapped drive or
-    /// holds a NUL byte.
+    /// The host path of a Windows-form path; nothing when it lies on an unmapped drive,
+    /// holds a NUL byte or is not valid in the code page.
     std::optional<std::string> hostPathOf(const std::string& path) override;
+
+    /// With a code page, the UTF-8 arguments in it.
+    std::vector<std::string> argumentsOf(const std::vector<std::string>& given) override;
+    /// With a code page, the text in UTF-8.
+    std::string consoleTextOf(const std::string& text) override;
 
 private:
     static constexpr int driveCount = 26;
     /// The mapped drive whose root holds the host path (longest root, then lowest letter).
     std::optional<int> driveHolding(const std::string& hostPath) const;
+    /// The host path of a Windows-form path whose names are already the host's.
+    std::optional<std::string> mappedHostPath(const std::string& path);
     /// The drive that is current now, placed again if the working directory moved.
     std::optional<int> placeCurrentDrive();
 
@@ -42,6 +55,7 @@ private:
     /// The host folder each drive keeps as its current folder.
     std::array<std::string, driveCount> folders;
     std::optional<int> current;
+    std::optional<CodePage> codePage;
 };
 
 } // namespace platform

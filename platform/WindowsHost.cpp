@@ -165,4 +165,8 @@ void letClosedPipesFailWrites() {
     // Windows has no signal for it: a write to a closed pipe fails with an error already.
 }
 
+std::unique_ptr<Host> makeCodePageHost() {
+    return makeSystemHost();
+}
+
 } // namespace platform

@@ -64,6 +64,10 @@ void Sandbox::mapDrive(char letter) {
     drives.push_back(letter);
 }
 
+void Sandbox::setVariable(const std::string& name, const std::string& value) {
+    variables.emplace_back(name, value);
+}
+
 fs::path Sandbox::host(const std::string& windowsPath) const {
     fs::path path = root / driveFolderName(windowsPath.at(0));
     std::string rest = windowsPath.substr(2);
@@ -152,6 +156,9 @@ RunResult Sandbox::runIn(const fs::path& folder, const std::vector<std::string>&
         for (char letter : drives)
             setenv((std::string("QUORVEL_DRIVE_") + letter).c_str(),
                    (root / driveFolderName(letter)).c_str(), 1);
+        unsetenv("QUORVEL_CODEPAGE");
+        for (const auto& [name, value] : variables)
+            setenv(name.c_str(), value.c_str(), 1);
         if (!enterFolder(folder))
             _exit(126);
         execCommand(command);

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 /// What one run of a program left behind.
@@ -29,6 +30,8 @@ public:
 
     /// Gives drive letter a folder of its own (C: always has one).
     void mapDrive(char letter);
+    /// Sets an environment variable for the runs; QUORVEL_CODEPAGE is unset unless set here.
+    void setVariable(const std::string& name, const std::string& value);
     /// The host path of a drive-absolute Windows path ("C:\ws\all.cws").
     std::filesystem::path host(const std::string& windowsPath) const;
     /// Writes bytes to a file, making the folders above it.
@@ -51,6 +54,7 @@ private:
 
     std::filesystem::path root;
     std::vector<char> drives;
+    std::vector<std::pair<std::string, std::string>> variables;
 };
 
 /// text with every line feed preceded by a carriage return.

@@ -25,51 +25,53 @@ bool copyTree(const QString& from, const QString& to) {
     return true;
 }
 
-/// Drive C: made of a temporary folder holding the example workspace, C:\examples\cvi
-/// and C:\out, with the built Quorvel on the search path and the working directory on C:.
-/// All of it is undone when it goes.
-class ExampleDrive {
+/// The built Quorvel first on PATH, drive C: at driveC, which is also the current folder,
+/// and QUORVEL_CODEPAGE as given (unset when empty); all as before once it ends.
+class ConverterEnvironment {
 public:
-    ExampleDrive() : searchPath(qgetenv("PATH")), previousFolder(QDir::currentPath()) {
-        ready = driveC.isValid() &&
-                copyTree(EXAMPLES_FOLDER "/weather", driveC.filePath("examples/weather")) &&
-                QDir(driveC.path()).mkpath("examples/cvi") && QDir(driveC.path()).mkpath("out");
+    ConverterEnvironment(const QString& driveC, const QByteArray& codePage)
+        : searchPath(qgetenv("PATH")), previousFolder(QDir::currentPath()) {
         qputenv("PATH",
                 QFile::encodeName(QUORVEL_FOLDER) + QDir::listSeparator().toLatin1() + searchPath);
-        qputenv("QUORVEL_DRIVE_C", QFile::encodeName(driveC.path()));
-        ready = ready && QDir::setCurrent(driveC.path());
+        qputenv("QUORVEL_DRIVE_C", QFile::encodeName(driveC));
+        if (codePage.isEmpty())
+            qunsetenv("QUORVEL_CODEPAGE");
+        else
+            qputenv("QUORVEL_CODEPAGE", codePage);
+        QDir::setCurrent(driveC);
     }
-    ~ExampleDrive() {
+    ~ConverterEnvironment() {
         QDir::setCurrent(previousFolder);
         qputenv("PATH", searchPath);
         qunsetenv("QUORVEL_DRIVE_C");
+        qunsetenv("QUORVEL_CODEPAGE");
     }
-    ExampleDrive(const ExampleDrive&) = delete;
-    ExampleDrive& operator=(const ExampleDrive&) = delete;
-
-    QTemporaryDir driveC;
-    bool ready = false;
 
 private:
     QByteArray searchPath;
     QString previousFolder;
 };
 
-/// Fills the wizard for the example workspace into C:\out, presses Finish and waits for
-/// the converter's end; false when it never got there.
-bool convertExample(WizardUnderTest& wizard) {
+/// Fills the first page, walks to the summary and runs Quorvel to its end; false when a
+/// page did not let the wizard on.
+bool convert(WizardUnderTest& wizard, const QString& source, const QString& name) {
     wizard.show();
-    wizard.CVIWorkspaceEdit->setText("C:\\examples\\weather\\weather.cws");
+    wizard.CVIWorkspaceEdit->setText(source);
     wizard.CVIInstallEdit->setText("C:\\examples\\cvi");
     wizard.CorvaneProjectEdit->setText("C:\\out");
-    wizard.CorvaneNameEdit->setText("weather");
+    wizard.CorvaneNameEdit->setText(name);
     if (!walkToSummary(wizard))
         return false;
     wizard.button(QWizard::FinishButton)->click();
     if (!wizard.converterProcess)
         return false;
-    return QTest::qWaitFor(
-        [&wizard] { return wizard.converterProcess->state() == QProcess::NotRunning; }, 60000);
+    return QTest::qWaitFor([&] { return wizard.converterProcess->state() == QProcess::NotRunning; },
+                           60000);
+}
+
+bool succeeded(const WizardUnderTest& wizard) {
+    return wizard.converterProcess->exitStatus() == QProcess::NormalExit &&
+           wizard.converterProcess->exitCode() == 0;
 }
 
 } // namespace
@@ -79,22 +81,25 @@ class RealQuorvelTest : public QObject {
 
 private slots:
     void convertsTheExampleWorkspace() {
-        ExampleDrive drive;
-        QVERIFY(drive.ready);
+        QTemporaryDir driveC;
+        QVERIFY(driveC.isValid());
+        QVERIFY(copyTree(EXAMPLES_FOLDER "/weather", driveC.filePath("examples/weather")));
+        QVERIFY(QDir(driveC.path()).mkpath("examples/cvi"));
+        QVERIFY(QDir(driveC.path()).mkpath("out"));
+        ConverterEnvironment environment(driveC.path(), {});
+
         BrowseDouble browse;
         MessageBoxCloser boxes;
         WizardUnderTest wizard(platform::makeSystemHost(), browse.dialog());
-        QVERIFY(convertExample(wizard));
+        QVERIFY(convert(wizard, "C:\\examples\\weather\\weather.cws", "weather"));
 
         const QString log = detailsText(wizard);
-        QVERIFY2(wizard.converterProcess->exitStatus() == QProcess::NormalExit &&
-                     wizard.converterProcess->exitCode() == 0,
-                 qPrintable(log));
+        QVERIFY2(succeeded(wizard), qPrintable(log));
         QVERIFY(log.startsWith("Initialising Workspace/Project Conversion ...\n"));
         QVERIFY(log.contains("Corvane/Corvane++ Project Completed!"));
         QVERIFY(log.endsWith("Project Converted Successfully!"));
         QVERIFY(boxes.shown.empty());
-        QFile settings(drive.driveC.filePath("settings.txt"));
+        QFile settings(driveC.filePath("settings.txt"));
         QVERIFY(settings.open(QIODevice::ReadOnly));
         QCOMPARE(settings.readAll(), QByteArray("CVI Installation Path:\nC:\\examples\\cvi\n\n"));
     }
@@ -102,13 +107,18 @@ private slots:
     void projectFileOnAFullDiskIsAFailedConversion() {
         if (!QFile::exists("/dev/full"))
             QSKIP("this system has no /dev/full");
-        ExampleDrive drive;
-        QVERIFY(drive.ready);
-        QVERIFY(QFile::link("/dev/full", drive.driveC.filePath("out/weather.prj")));
+        QTemporaryDir driveC;
+        QVERIFY(driveC.isValid());
+        QVERIFY(copyTree(EXAMPLES_FOLDER "/weather", driveC.filePath("examples/weather")));
+        QVERIFY(QDir(driveC.path()).mkpath("examples/cvi"));
+        QVERIFY(QDir(driveC.path()).mkpath("out"));
+        QVERIFY(QFile::link("/dev/full", driveC.filePath("out/weather.prj")));
+        ConverterEnvironment environment(driveC.path(), {});
+
         BrowseDouble browse;
         MessageBoxCloser boxes;
         WizardUnderTest wizard(platform::makeSystemHost(), browse.dialog());
-        QVERIFY(convertExample(wizard));
+        QVERIFY(convert(wizard, "C:\\examples\\weather\\weather.cws", "weather"));
 
         const QString log = detailsText(wizard);
         QCOMPARE(wizard.converterProcess->exitCode(), 1);
@@ -118,6 +128,43 @@ private slots:
         QVERIFY(!log.contains("Successfully"));
         QCOMPARE(boxes.shown.size(), std::size_t(1));
         QVERIFY(boxes.shown.front().text.startsWith("Workspace/Project Conversion Failed!"));
+    }
+
+    // The wizard checks its paths as UTF-8 names, the way Quorvel finds them when it keeps
+    // the CVI files' code page: a path the wizard accepts converts.
+    void agreesWithQuorvelInACodePage() {
+        const QString wendu = QString::fromUtf8("\xE6\xB8\xA9\xE5\xBA\xA6"); // 温度
+        const QByteArray wenduGbk = "\xCE\xC2\xB6\xC8";
+        QTemporaryDir driveC;
+        QVERIFY(driveC.isValid());
+        QVERIFY(QDir(driveC.path()).mkpath(wendu));
+        QVERIFY(QDir(driveC.path()).mkpath("examples/cvi"));
+        QVERIFY(QDir(driveC.path()).mkpath("out"));
+        QFile workspace(driveC.filePath(wendu + "/" + wendu + ".cws"));
+        QVERIFY(workspace.open(QIODevice::WriteOnly));
+        workspace.write("Project 0001 = \"" + wenduGbk + ".prj\"\r\n");
+        workspace.close();
+        QFile project(driveC.filePath(wendu + "/" + wendu + ".prj"));
+        QVERIFY(project.open(QIODevice::WriteOnly));
+        project.write("[File 0001]\r\nFile Type = \"CSource\"\r\nPath Is Rel = True\r\n"
+                      "Path Rel To = \"Project\"\r\nPath Rel Path = \"" +
+                      wenduGbk + ".c\"\r\nFolder = \"" + wenduGbk + "\"\r\n");
+        project.close();
+        ConverterEnvironment environment(driveC.path(), "936");
+
+        BrowseDouble browse;
+        MessageBoxCloser boxes;
+        WizardUnderTest wizard(platform::makeSystemHost(), browse.dialog());
+        QVERIFY(convert(wizard, "C:\\" + wendu + "\\" + wendu + ".cws", wendu));
+
+        const QString log = detailsText(wizard);
+        QVERIFY2(succeeded(wizard), qPrintable(log));
+        // The log shows Quorvel's output one character per byte: its UTF-8 lines.
+        QVERIFY(log.toLatin1().contains("  Creating Group - " + wendu.toUtf8() + "\n"));
+        QVERIFY(QDir(driveC.filePath("out/" + wendu + "/" + wendu + "/" + wendu)).exists());
+        QFile converted(driveC.filePath("out/" + wendu + ".prj"));
+        QVERIFY(converted.open(QIODevice::ReadOnly));
+        QVERIFY(converted.readAll().contains("\r\nFolderName=" + wenduGbk + "\r\n"));
     }
 };
 
