@@ -48,6 +48,10 @@ public:
     virtual bool keepsTrailingSpacesAndDots() const = 0;
     /// False where the system refuses a double quote or a control byte in a name (Windows).
     virtual bool acceptsQuotesAndControlBytesInNames() const = 0;
+    /// The Windows code page whose names this host keeps under UTF-8 names on disk ("1252");
+    /// nothing when the host passes names as they are. The bench's own calls take the names
+    /// on disk, the host's the code page's.
+    virtual std::optional<std::string> codePage() const { return std::nullopt; }
 };
 
 /// How a parameterised suite makes a fresh bench for each case.

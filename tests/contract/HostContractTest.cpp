@@ -228,3 +228,44 @@ TEST_P(HostContract, AQuoteOrControlByteInANameIsKeptOrRefused) {
             EXPECT_EQ(made, platform::FolderResult::Failed);
     }
 }
+
+// "Müller" and "Grüß" in code page 1252, and as they are named on disk in UTF-8.
+TEST_P(HostContract, NamesInTheCodePageReachTheirUtf8NamesOnDisk) {
+    if (bench->codePage() != "1252")
+        GTEST_SKIP() << "this host passes names as they are";
+    bench->putFile(on(C, "\\M\xC3\xBCller\\a.c"), "x");
+    platform::Host& host = bench->start(on(C, "\\M\xC3\xBCller"));
+    EXPECT_EQ(host.currentFolder(), on(C, "\\M\xFCller"));
+    EXPECT_TRUE(host.exists(on(C, "\\M\xFCller\\a.c")));
+    EXPECT_TRUE(host.exists(on(C, "a.c")));
+    EXPECT_FALSE(host.exists(on(C, "\\M\xC3\xBCller\\a.c")));
+    EXPECT_EQ(host.makeFolder(on(C, "\\Gr\xFC\xDF")), platform::FolderResult::Created);
+    EXPECT_TRUE(bench->isFolder(on(C, "\\Gr\xC3\xBC\xC3\x9F")));
+    {
+        auto out = host.openTextForWriting(on(C, "\\Gr\xFC\xDF\\\xFC.txt"));
+        ASSERT_NE(out, nullptr);
+        // What is written keeps the code page's bytes; only the names are converted.
+        EXPECT_TRUE(out->writeLine("\xFC"));
+        EXPECT_TRUE(out->close());
+    }
+    EXPECT_EQ(bench->bytesOf(on(C, "\\Gr\xC3\xBC\xC3\x9F\\\xC3\xBC.txt")), "\xFC\r\n");
+    // Tools on this host are handed the name on disk.
+    const std::string utf8 = host.utf8PathOf(on(C, "\\M\xFCller\\a.c")).value_or("");
+    const std::string onDisk = "/M\xC3\xBCller/a.c";
+    EXPECT_TRUE(utf8.size() > onDisk.size() &&
+                utf8.compare(utf8.size() - onDisk.size(), onDisk.size(), onDisk) == 0)
+        << utf8;
+}
+
+TEST_P(HostContract, ANameThatIsNotValidInTheCodePageNamesNothing) {
+    if (bench->codePage() != "1252")
+        GTEST_SKIP() << "this host passes names as they are";
+    platform::Host& host = bench->start(on(C, "\\proj"));
+    // 0x81 stands for no character in code page 1252.
+    const std::string invalid = on(C, "\\proj\\a\x81");
+    EXPECT_FALSE(host.exists(invalid));
+    EXPECT_EQ(host.makeFolder(invalid), platform::FolderResult::Failed);
+    EXPECT_EQ(host.openForWriting(invalid), nullptr);
+    EXPECT_EQ(host.openForReading(invalid), nullptr);
+    EXPECT_FALSE(bench->isFolder(on(C, "\\proj\\a")));
+}

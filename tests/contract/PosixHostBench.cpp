@@ -14,10 +14,12 @@ namespace fs = std::filesystem;
 namespace {
 
 /// Drives C: and D: on the folders c and d of a fresh temp folder, through the drive
-/// variables; the working directory is put back afterwards.
+/// variables, names in a code page when one is given; the working directory is put back
+/// afterwards.
 class PosixHostBench : public HostBench {
 public:
-    PosixHostBench() : saved(fs::current_path()) {
+    explicit PosixHostBench(std::optional<std::string> codePage = std::nullopt)
+        : saved(fs::current_path()), namesCodePage(std::move(codePage)) {
         std::string pattern = (fs::temp_directory_path() / "quorvel-contract-XXXXXX").string();
         root = mkdtemp(&pattern[0]);
         fs::create_directories(root / "c");
@@ -36,13 +38,16 @@ public:
         const std::map<std::string, std::string> table = {
             {"QUORVEL_DRIVE_C", (root / "c").string()},
             {"QUORVEL_DRIVE_D", (root / "d").string() + "/"}};
-        host = std::make_unique<platform::PosixHost>(
-            [table](const std::string& name) -> std::optional<std::string> {
-                const auto found = table.find(name);
-                if (found == table.end())
-                    return std::nullopt;
-                return found->second;
-            });
+        const auto lookup = [table](const std::string& name) -> std::optional<std::string> {
+            const auto found = table.find(name);
+            if (found == table.end())
+                return std::nullopt;
+            return found->second;
+        };
+        host =
+            namesCodePage
+                ? std::make_unique<platform::PosixHost>(lookup, platform::CodePage(*namesCodePage))
+                : std::make_unique<platform::PosixHost>(lookup);
         return *host;
     }
     void moveTo(const std::string& folder) override { fs::current_path(hostPath(folder)); }
@@ -69,6 +74,7 @@ public:
     std::optional<char> unmappedDrive(std::string&) override { return 'Q'; }
     bool keepsTrailingSpacesAndDots() const override { return true; }
     bool acceptsQuotesAndControlBytesInNames() const override { return true; }
+    std::optional<std::string> codePage() const override { return namesCodePage; }
 
 private:
     /// The host path of an absolute Windows-form path on C: or D:.
@@ -81,13 +87,18 @@ private:
     }
 
     fs::path saved;
+    std::optional<std::string> namesCodePage;
     fs::path root;
     std::unique_ptr<platform::PosixHost> host;
 };
 
 const BenchMaker bench{"Posix", [] { return std::make_unique<PosixHostBench>(); }};
+// The same host keeping its names in the Western European code page 1252, as under Wine.
+const BenchMaker codePageBench{"PosixCodePage1252",
+                               [] { return std::make_unique<PosixHostBench>("1252"); }};
 
 } // namespace
 
-INSTANTIATE_TEST_SUITE_P(Posix, HostContract, ::testing::Values(bench), benchName);
-INSTANTIATE_TEST_SUITE_P(Posix, CommandLineContract, ::testing::Values(bench), benchName);
+INSTANTIATE_TEST_SUITE_P(Posix, HostContract, ::testing::Values(bench, codePageBench), benchName);
+INSTANTIATE_TEST_SUITE_P(Posix, CommandLineContract, ::testing::Values(bench, codePageBench),
+                         benchName);

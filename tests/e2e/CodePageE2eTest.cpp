@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include <nlohmann/json.hpp>
+
 #include "Sandbox.h"
 #include "WineRunner.h"
 
@@ -158,6 +160,27 @@ TEST_P(CodePageRun, WithoutTheVariableTheCodePageNamesNameNoFile) {
     EXPECT_EQ(result.out,
               "Could not open file: C:\\" + folder + "\\" + language.folder.bytes + ".prj\n");
     EXPECT_EQ(treeOf(box, "C:\\out"), std::vector<std::string>{});
+}
+
+TEST_P(CodePageRun, TheCompilationDatabaseNamesTheFilesOnDiskInUtf8) {
+    const Language& language = GetParam();
+    const std::string& folder = language.folder.utf8;
+    Sandbox box;
+    prepare(box, language, true);
+    box.setVariable("QUORVEL_CODEPAGE", language.codePage);
+    std::vector<std::string> args = arguments(folder);
+    args.insert(args.end(), {"-cdb", "C:\\out\\compile_commands.json"});
+    const RunResult result = box.run(args);
+    ASSERT_EQ(result.status, 0) << result.out << result.err;
+    EXPECT_EQ(result.err, "");
+    const auto entries = nlohmann::json::parse(box.readFile("C:\\out\\compile_commands.json"));
+    ASSERT_EQ(entries.size(), 1u) << entries.dump();
+    const std::string projectFolder = "C:\\" + folder;
+    EXPECT_EQ(entries[0]["file"], box.host(projectFolder + "\\" + folder + ".c").string());
+    EXPECT_EQ(entries[0]["directory"], box.host(projectFolder).string());
+    const auto& args0 = entries[0]["arguments"];
+    const std::string include = "-I" + box.host(projectFolder + "\\inc").string();
+    EXPECT_NE(std::find(args0.begin(), args0.end(), include), args0.end()) << args0.dump();
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, CodePageRun, ::testing::Values(chinese, cyrillic));
