@@ -74,6 +74,13 @@ bool succeeded(const WizardUnderTest& wizard) {
            wizard.converterProcess->exitCode() == 0;
 }
 
+/// Drive C: holding the example workspace, an empty CVI folder and the folder out.
+bool layExample(const QTemporaryDir& driveC) {
+    return driveC.isValid() &&
+           copyTree(EXAMPLES_FOLDER "/weather", driveC.filePath("examples/weather")) &&
+           QDir(driveC.path()).mkpath("examples/cvi") && QDir(driveC.path()).mkpath("out");
+}
+
 } // namespace
 
 class RealQuorvelTest : public QObject {
@@ -82,10 +89,7 @@ class RealQuorvelTest : public QObject {
 private slots:
     void convertsTheExampleWorkspace() {
         QTemporaryDir driveC;
-        QVERIFY(driveC.isValid());
-        QVERIFY(copyTree(EXAMPLES_FOLDER "/weather", driveC.filePath("examples/weather")));
-        QVERIFY(QDir(driveC.path()).mkpath("examples/cvi"));
-        QVERIFY(QDir(driveC.path()).mkpath("out"));
+        QVERIFY(layExample(driveC));
         ConverterEnvironment environment(driveC.path(), {});
 
         BrowseDouble browse;
@@ -108,10 +112,7 @@ private slots:
         if (!QFile::exists("/dev/full"))
             QSKIP("this system has no /dev/full");
         QTemporaryDir driveC;
-        QVERIFY(driveC.isValid());
-        QVERIFY(copyTree(EXAMPLES_FOLDER "/weather", driveC.filePath("examples/weather")));
-        QVERIFY(QDir(driveC.path()).mkpath("examples/cvi"));
-        QVERIFY(QDir(driveC.path()).mkpath("out"));
+        QVERIFY(layExample(driveC));
         QVERIFY(QFile::link("/dev/full", driveC.filePath("out/weather.prj")));
         ConverterEnvironment environment(driveC.path(), {});
 
