@@ -5,7 +5,6 @@
 #include "CviClangFlags.h"
 #include "Host.h"
 #include "ProjectGroup.h"
-#include "Utf8.h"
 
 namespace {
 
@@ -30,10 +29,10 @@ public:
         fail(windowsPath);
         return std::string();
     }
-    /// bytes when they are UTF-8 already; empty when not.
+    /// The UTF-8 form of text in the names' code page; empty when it has none.
     std::string text(const std::string& bytes) {
-        if (platform::isValidUtf8(bytes))
-            return bytes;
+        if (auto converted = host.utf8TextOf(bytes))
+            return *converted;
         fail(bytes);
         return std::string();
     }

@@ -15,6 +15,12 @@ std::optional<std::string> Host::utf8PathOf(const std::string& path) {
     return hostPath;
 }
 
+std::optional<std::string> Host::utf8TextOf(const std::string& text) {
+    if (!isValidUtf8(text))
+        return std::nullopt;
+    return text;
+}
+
 std::vector<std::string> Host::argumentsOf(const std::vector<std::string>& given) {
     return given;
 }

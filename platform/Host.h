@@ -61,6 +61,10 @@ public:
     /// hostPathOf, when that is valid UTF-8.
     virtual std::optional<std::string> utf8PathOf(const std::string& path);
 
+    /// Text in the form names take here (a definition's value, say) as UTF-8; nothing when it
+    /// has no UTF-8 form. Unless overridden: the text, when that is valid UTF-8.
+    virtual std::optional<std::string> utf8TextOf(const std::string& text);
+
     /// The program's arguments as the system hands them over, in the form names take here;
     /// unchanged unless overridden. Throws HostError naming an argument that has no such form.
     virtual std::vector<std::string> argumentsOf(const std::vector<std::string>& given);

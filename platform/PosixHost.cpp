@@ -247,6 +247,10 @@ std::vector<std::string> PosixHost::argumentsOf(const std::vector<std::string>& 
     return arguments;
 }
 
+std::optional<std::string> PosixHost::utf8TextOf(const std::string& text) {
+    return codePage ? codePage->toUtf8(text) : Host::utf8TextOf(text);
+}
+
 std::string PosixHost::consoleTextOf(const std::string& text) {
     return codePage ? codePage->toUtf8ForShowing(text) : text;
 }

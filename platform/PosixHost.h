@@ -39,6 +39,7 @@ public:
     /// With a code page, the UTF-8 arguments in it.
     std::vector<std::string> argumentsOf(const std::vector<std::string>& given) override;
     /// With a code page, the text in UTF-8.
+    std::optional<std::string> utf8TextOf(const std::string& text) override;
     std::string consoleTextOf(const std::string& text) override;
 
 private:

@@ -153,6 +153,10 @@ public:
             return std::nullopt;
         return ansiToUtf8(path);
     }
+
+    std::optional<std::string> utf8TextOf(const std::string& text) override {
+        return ansiToUtf8(text);
+    }
 };
 
 } // namespace

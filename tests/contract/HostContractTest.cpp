@@ -249,6 +249,7 @@ TEST_P(HostContract, NamesInTheCodePageReachTheirUtf8NamesOnDisk) {
         EXPECT_TRUE(out->close());
     }
     EXPECT_EQ(bench->bytesOf(on(C, "\\Gr\xC3\xBC\xC3\x9F\\\xC3\xBC.txt")), "\xFC\r\n");
+    EXPECT_EQ(host.utf8TextOf("Gr\xFC\xDF"), "Gr\xC3\xBC\xC3\x9F");
     // Tools on this host are handed the name on disk.
     const std::string utf8 = host.utf8PathOf(on(C, "\\M\xFCller\\a.c")).value_or("");
     const std::string onDisk = "/M\xC3\xBCller/a.c";
@@ -267,5 +268,6 @@ TEST_P(HostContract, ANameThatIsNotValidInTheCodePageNamesNothing) {
     EXPECT_EQ(host.makeFolder(invalid), platform::FolderResult::Failed);
     EXPECT_EQ(host.openForWriting(invalid), nullptr);
     EXPECT_EQ(host.openForReading(invalid), nullptr);
+    EXPECT_EQ(host.utf8TextOf("a\x81"), std::nullopt);
     EXPECT_FALSE(bench->isFolder(on(C, "\\proj\\a")));
 }

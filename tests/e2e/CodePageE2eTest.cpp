@@ -162,11 +162,15 @@ TEST_P(CodePageRun, WithoutTheVariableTheCodePageNamesNameNoFile) {
     EXPECT_EQ(treeOf(box, "C:\\out"), std::vector<std::string>{});
 }
 
-TEST_P(CodePageRun, TheCompilationDatabaseNamesTheFilesOnDiskInUtf8) {
+TEST_P(CodePageRun, TheCompilationDatabaseHoldsTheNamesAndDefinitionsInUtf8) {
     const Language& language = GetParam();
     const std::string& folder = language.folder.utf8;
     Sandbox box;
     prepare(box, language, true);
+    // A definition whose value is a name in the code page.
+    box.writeFile("C:\\" + folder + "\\" + folder + ".prj",
+                  project(language) + "\r\n[Compiler Options]\r\nCompiler Defines = \"/DPLACE=" +
+                      language.group.bytes + "\"\r\n");
     box.setVariable("QUORVEL_CODEPAGE", language.codePage);
     std::vector<std::string> args = arguments(folder);
     args.insert(args.end(), {"-cdb", "C:\\out\\compile_commands.json"});
@@ -181,6 +185,8 @@ TEST_P(CodePageRun, TheCompilationDatabaseNamesTheFilesOnDiskInUtf8) {
     const auto& args0 = entries[0]["arguments"];
     const std::string include = "-I" + box.host(projectFolder + "\\inc").string();
     EXPECT_NE(std::find(args0.begin(), args0.end(), include), args0.end()) << args0.dump();
+    const std::string definition = "-DPLACE=" + language.group.utf8;
+    EXPECT_NE(std::find(args0.begin(), args0.end(), definition), args0.end()) << args0.dump();
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, CodePageRun, ::testing::Values(chinese, cyrillic));
