@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+
+namespace wizard {
+
+/// The install folder the form shows until settings.txt says otherwise.
+inline constexpr char defaultInstallFolder[] = "C:\\Program Files\\National Instruments\\CVI85";
+
+/// The extension boxes of the extensions page, in the order their items join the "-ext" value.
+enum class ExtensionBox : std::size_t { Cpp, Cc, Cxx, C, H, Hh, Hpp, Hxx, Count };
+
+/// The values of the wizard's fields as the user typed or picked them, in the bytes of the
+/// system's code page, as Quorvel takes its arguments.
+struct WizardFields {
+    std::string workspace;   ///< the CVI workspace or project
+    std::string installFolder = defaultInstallFolder;
+    std::string destination; ///< the folder that receives the Corvane project
+    std::string projectName;
+    std::string messagePersonality;
+    std::string analyserPersonality;
+    std::string compilerPersonality;
+    std::array<bool, static_cast<std::size_t>(ExtensionBox::Count)> extensions{};
+    std::string customExtensions;
+    /// Whether the run also writes compile_commands.json into the destination folder.
+    bool compilationDatabase = false;
+
+    bool& extension(ExtensionBox box) { return extensions[static_cast<std::size_t>(box)]; }
+    bool extension(ExtensionBox box) const { return extensions[static_cast<std::size_t>(box)]; }
+};
+
+} // namespace wizard
