@@ -164,7 +164,7 @@ bench)
 wizard)
     install_missing "${packages[@]}"
     build
-    PATH="$PWD/build/dev/converter:$PATH" build/dev/wizard/Tessellon
+    PATH="$PWD/build/dev/converter:$PATH" build/dev/wizard/qt/Tessellon
     ;;
 *)
     echo "usage: $0 demo|test|wizard|bench|package" >&2

@@ -3,8 +3,8 @@
 namespace {
 
 // The bands are written by images/make_bands.py.
-#include "images/footer.xpm"
-#include "images/header.xpm"
+#include "../images/footer.xpm"
+#include "../images/header.xpm"
 
 } // namespace
 
