@@ -141,6 +141,21 @@ private slots:
         QVERIFY(!ready.wizard.isVisible());
     }
 
+    void outputIsReadInTheConsolesCodePageEvenSplitBetweenChunks() {
+        ReadyWizard ready;
+        MessageBoxCloser boxes;
+        plan("split", {"out Creating Group - \\xe6\\xb8", "wait split.1",
+                       "out \\xa9\\xe5\\xba\\xa6\\n", "exit 0"});
+        QVERIFY(ready.finish());
+        QTRY_COMPARE_WITH_TIMEOUT(detailsText(ready.wizard), started + "\nCreating Group - ",
+                                  30000);
+        go("split.1");
+        QTRY_VERIFY_WITH_TIMEOUT(ready.ended(), 30000);
+        QCOMPARE(detailsText(ready.wizard), started + "\nCreating Group - \n" +
+                                                QString::fromUtf8("\xE6\xB8\xA9\xE5\xBA\xA6") +
+                                                "\n\n" + succeeded);
+    }
+
     void emptyOptionalFieldsLeaveSixItems() {
         ReadyWizard ready;
         const QString planPath = plan("six", {"exit 0"});

@@ -1,7 +1,8 @@
 // Stands in for Quorvel in the wizard's tests. It writes its arguments, program name first,
 // each ended by a NUL byte, to "<plan>.args", then follows the plan file named by the
 // environment variable TESSELLON_FAKE_PLAN, one step a line:
-//   out TEXT    writes TEXT ("\n" a line feed, "\\" a backslash) to standard output at once
+//   out TEXT    writes TEXT ("\n" a line feed, "\xNN" the byte NN in hex, "\\" a backslash)
+//               to standard output at once
 //   wait NAME   waits until a file NAME exists in the plan's folder
 //   exit N      ends with exit status N
 //   crash       dies from a signal
@@ -24,7 +25,12 @@ std::string unescape(const std::string& text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\\' && i + 1 < text.size()) {
             ++i;
-            out += text[i] == 'n' ? '\n' : text[i];
+            if (text[i] == 'x' && i + 2 < text.size()) {
+                out += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+                i += 2;
+            } else {
+                out += text[i] == 'n' ? '\n' : text[i];
+            }
         } else {
             out += text[i];
         }

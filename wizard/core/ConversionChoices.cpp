@@ -53,10 +53,11 @@ std::vector<std::string> converterArguments(const WizardFields& fields,
                                             const std::string& extensionValue) {
     std::vector<std::string> arguments{fields.workspace, fields.installFolder, fields.destination,
                                        "-pn", fields.projectName};
-    const std::pair<const char*, std::string> options[] = {
-        {"-mp", fields.messagePersonality}, {"-ap", fields.analyserPersonality},
-        {"-cp", fields.compilerPersonality}, {"-ext", extensionValue},
-        {"-cdb", compilationDatabaseOf(fields)}};
+    const std::pair<const char*, std::string> options[] = {{"-mp", fields.messagePersonality},
+                                                           {"-ap", fields.analyserPersonality},
+                                                           {"-cp", fields.compilerPersonality},
+                                                           {"-ext", extensionValue},
+                                                           {"-cdb", compilationDatabaseOf(fields)}};
     for (const auto& [option, value] : options) {
         if (!value.empty()) {
             arguments.emplace_back(option);

@@ -15,7 +15,7 @@ enum class ExtensionBox : std::size_t { Cpp, Cc, Cxx, C, H, Hh, Hpp, Hxx, Count 
 /// The values of the wizard's fields as the user typed or picked them, in the bytes of the
 /// system's code page, as Quorvel takes its arguments.
 struct WizardFields {
-    std::string workspace;   ///< the CVI workspace or project
+    std::string workspace; ///< the CVI workspace or project
     std::string installFolder = defaultInstallFolder;
     std::string destination; ///< the folder that receives the Corvane project
     std::string projectName;

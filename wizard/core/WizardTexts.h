@@ -46,10 +46,9 @@ inline constexpr char customLabel[] = "Custom Extensions";
 inline constexpr char customTip[] =
     "Custom extensions list to add files of this type to the project.";
 /// The box texts, in the order of ExtensionBox.
-inline constexpr const char* extensionBoxes[] = {"*.cpp", "*.cc",  "*.cxx", "*.c",
+inline constexpr const char* extensionBoxes[] = {"*.cpp", "*.cc", "*.cxx", "*.c",
                                                  "*.h",   "*.hh", "*.hpp", "*.hxx"};
-inline constexpr char compilationDatabaseBox[] =
-    "Also write compile_commands.json for clang tools";
+inline constexpr char compilationDatabaseBox[] = "Also write compile_commands.json for clang tools";
 
 // The summary.
 inline constexpr char summaryWorkspace[] = "Lab Windows CVI Workspace/Project:\n";

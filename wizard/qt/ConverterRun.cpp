@@ -5,56 +5,41 @@
 #include <QTextBrowser>
 #include <utility>
 
+#include "ConversionChoices.h"
+#include "LocalBytes.h"
+#include "RunOutcome.h"
 #include "Tessellon.h"
-
-QStringList Tessellon::converterArguments() const {
-    QStringList arguments{CVIWorkspaceEdit->text(), CVIInstallEdit->text(),
-                          CorvaneProjectEdit->text(), QStringLiteral("-pn"),
-                          CorvaneNameEdit->text()};
-    const std::pair<const char*, QString> options[] = {{"-mp", MsgPersonEdit->text()},
-                                                       {"-ap", AnalPersonEdit->text()},
-                                                       {"-cp", CmpPersonEdit->text()},
-                                                       {"-ext", extensionValue},
-                                                       {"-cdb", compilationDatabase()}};
-    for (const auto& [option, value] : options) {
-        if (!value.isEmpty())
-            arguments << QLatin1String(option) << value;
-    }
-    return arguments;
-}
-
-QString Tessellon::compilationDatabase() const {
-    if (!cdbCheck->isChecked())
-        return QString();
-    QString folder = CorvaneProjectEdit->text();
-    if (!folder.endsWith(QLatin1Char('\\')))
-        folder += QLatin1Char('\\');
-    return folder + QStringLiteral("compile_commands.json");
-}
+#include "WizardTexts.h"
 
 void Tessellon::accept() {
     stopRunningConverter();
     converterProcess = new QProcess(this);
-    converterProcess->setProgram(QStringLiteral("Quorvel"));
-    converterProcess->setArguments(converterArguments());
+    converterProcess->setProgram(QString::fromLatin1(wizard::converterProgram));
+    QStringList arguments;
+    for (const std::string& argument :
+         wizard::converterArguments(fields(), localBytes(extensionValue)))
+        arguments << fromLocalBytes(argument);
+    converterProcess->setArguments(arguments);
+    // Quorvel writes its console in the system's code page; each run starts a fresh text.
+    outputDecoder = QStringDecoder(QStringDecoder::System);
     // The converter reads no input, and its error stream is not part of the log.
     converterProcess->setStandardInputFile(QProcess::nullDevice());
     converterProcess->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    DetailsText->setPlainText(tr("Initialising Workspace/Project Conversion ...\n"));
+    DetailsText->setPlainText(tr(wizard::texts::initialising));
     connect(converterProcess, &QProcess::readyReadStandardOutput, this, &Tessellon::readFromStdout);
     connect(converterProcess, &QProcess::finished, this, &Tessellon::processExit);
     converterProcess->start();
     if (!converterProcess->waitForStarted())
-        appendToLog(tr("Workspace/Project Conversion could not be executed: Please ensure "
-                       "Quorvel.exe is set on the path.\n"));
+        appendToLog(tr(wizard::texts::couldNotExecute));
 }
 
 void Tessellon::readFromStdout() {
     if (!converterProcess)
         return;
-    const QByteArray output = converterProcess->readAllStandardOutput();
+    // A chunk that ends inside a character shows that character with the next one.
+    const QString output = outputDecoder.decode(converterProcess->readAllStandardOutput());
     if (!output.isEmpty())
-        appendToLog(QString::fromLatin1(output));
+        appendToLog(output);
 }
 
 void Tessellon::processExit() {
@@ -63,18 +48,17 @@ void Tessellon::processExit() {
     // Output that arrived together with the end is not announced again: take it now, so
     // that every byte is in the log before the outcome.
     readFromStdout();
-    if (converterProcess->exitStatus() == QProcess::NormalExit) {
-        if (converterProcess->exitCode() != 0) {
-            QMessageBox failed(QMessageBox::Information, tr("Tessellon"),
-                               tr("Workspace/Project Conversion Failed!\nPlease check the "
-                                  "details log and try again."),
-                               QMessageBox::Ok);
-            failed.exec();
-        } else {
-            appendToLog(tr("Project Converted Successfully!"));
-            Page3->setComplete(false);
-            setButtonText(QWizard::CancelButton, tr("Close"));
-        }
+    const wizard::RunOutcome outcome = wizard::outcomeOf(
+        converterProcess->exitStatus() == QProcess::NormalExit, converterProcess->exitCode());
+    if (outcome.showFailureBox) {
+        QMessageBox failed(QMessageBox::Information, tr(wizard::texts::failureCaption),
+                           tr(wizard::texts::failure), QMessageBox::Ok);
+        failed.exec();
+    }
+    if (outcome.succeeded) {
+        appendToLog(tr(wizard::texts::converted));
+        Page3->setComplete(false);
+        setButtonText(QWizard::CancelButton, tr(wizard::texts::close));
     }
     saveSettings();
 }

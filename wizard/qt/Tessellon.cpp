@@ -8,21 +8,11 @@
 #include <QTextBrowser>
 #include <utility>
 
+#include "ConversionChoices.h"
+#include "LocalBytes.h"
 #include "Release.h"
 #include "StringHelpers.h"
-
-namespace {
-
-/// Paths reach the host as bytes of the system's 8-bit encoding, as its file names are.
-std::string hostBytes(const QString& text) {
-    return text.toLocal8Bit().toStdString();
-}
-
-QString fromHostBytes(const std::string& bytes) {
-    return QString::fromLocal8Bit(QByteArray::fromStdString(bytes));
-}
-
-} // namespace
+#include "WizardTexts.h"
 
 Tessellon::Tessellon(std::unique_ptr<platform::Host> host, BrowseDialog browse, QWidget* parent,
                      const char* name, bool modal, Qt::WindowFlags flags)
@@ -80,42 +70,61 @@ bool Tessellon::eventFilter(QObject* watched, QEvent* event) {
     return TessellonBase::eventFilter(watched, event);
 }
 
-bool Tessellon::pathExists(const QString& text) const {
-    return !text.isEmpty() && host->exists(hostBytes(text));
+wizard::WizardFields Tessellon::fields() const {
+    wizard::WizardFields fields;
+    const std::pair<std::string wizard::WizardFields::*, const QLineEdit*> texts[] = {
+        {&wizard::WizardFields::workspace, CVIWorkspaceEdit},
+        {&wizard::WizardFields::installFolder, CVIInstallEdit},
+        {&wizard::WizardFields::destination, CorvaneProjectEdit},
+        {&wizard::WizardFields::projectName, CorvaneNameEdit},
+        {&wizard::WizardFields::messagePersonality, MsgPersonEdit},
+        {&wizard::WizardFields::analyserPersonality, AnalPersonEdit},
+        {&wizard::WizardFields::compilerPersonality, CmpPersonEdit},
+        {&wizard::WizardFields::customExtensions, CustExtEdit}};
+    for (const auto& [field, edit] : texts)
+        fields.*field = localBytes(edit->text());
+    const QCheckBox* boxes[] = {cppCheck, ccCheck, cxxCheck, cCheck,
+                                hCheck,   hhCheck, hppCheck, hxxCheck};
+    for (std::size_t box = 0; box < fields.extensions.size(); ++box)
+        fields.extensions[box] = boxes[box]->isChecked();
+    fields.compilationDatabase = cdbCheck->isChecked();
+    return fields;
 }
 
-bool Tessellon::markPath(QLineEdit* field) const {
-    const bool exists = pathExists(field->text());
+void Tessellon::markPath(QLineEdit* field, wizard::PathMark mark) {
+    if (mark == wizard::PathMark::Unchanged)
+        return;
     QPalette palette = field->palette();
-    palette.setColor(QPalette::Text, exists ? QColor(0, 0, 0) : QColor(255, 0, 0));
+    palette.setColor(QPalette::Text,
+                     mark == wizard::PathMark::Exists ? QColor(0, 0, 0) : QColor(255, 0, 0));
     field->setPalette(palette);
-    return exists;
 }
 
 void Tessellon::Page0LineEdit_textchanged(const QString&) {
-    bool allExist = true;
-    for (QLineEdit* field : {CVIWorkspaceEdit, CVIInstallEdit, CorvaneProjectEdit})
-        allExist = markPath(field) && allExist;
-    Page0->setComplete(allExist && !CorvaneNameEdit->text().isEmpty());
+    const wizard::PathsPage page = wizard::pathsPage(*host, fields());
+    markPath(CVIWorkspaceEdit, page.workspace);
+    markPath(CVIInstallEdit, page.installFolder);
+    markPath(CorvaneProjectEdit, page.destination);
+    Page0->setComplete(page.nextEnabled);
 }
 
 void Tessellon::Page1LineEdit_textchanged(const QString&) {
-    bool acceptable = true;
-    for (QLineEdit* field : {MsgPersonEdit, AnalPersonEdit, CmpPersonEdit}) {
-        if (!field->text().isEmpty())
-            acceptable = markPath(field) && acceptable;
-    }
-    Page1->setComplete(acceptable);
+    const wizard::PersonalitiesPage page = wizard::personalitiesPage(*host, fields());
+    markPath(MsgPersonEdit, page.message);
+    markPath(AnalPersonEdit, page.analyser);
+    markPath(CmpPersonEdit, page.compiler);
+    Page1->setComplete(page.nextEnabled);
 }
 
 void Tessellon::browseInto(QLineEdit* target, BrowseRequest request) {
-    const std::optional<std::string> start = host->hostPathOf(hostBytes(lastBrowsePath));
-    request.startPath = start ? fromHostBytes(*start) : QString();
+    const std::optional<std::string> start = host->hostPathOf(localBytes(lastBrowsePath));
+    request.startPath = start ? fromLocalBytes(*start) : QString();
     const QString chosen = browse(this, request);
     // An empty answer is a cancel; the host would read it as the current folder.
     if (chosen.isEmpty())
         return;
-    const QString path = fromHostBytes(toNativeSeparators(host->windowsPathOf(hostBytes(chosen))));
+    const QString path =
+        fromLocalBytes(toNativeSeparators(host->windowsPathOf(localBytes(chosen))));
     if (path.isEmpty())
         return;
     lastBrowsePath = path;
@@ -124,44 +133,39 @@ void Tessellon::browseInto(QLineEdit* target, BrowseRequest request) {
 
 void Tessellon::CVIWorkspaceBrowseBtn_clicked() {
     browseInto(CVIWorkspaceEdit, {BrowseRequest::Kind::ExistingFile,
-                                  tr("Select a Lab Windows CVI Workspace / Project"),
-                                  tr("Lab Windows CVI Workspace/Project (*cws *prj)"),
+                                  tr(wizard::texts::browseWorkspace),
+                                  tr(wizard::texts::workspaceFilter),
                                   {}});
 }
 
 void Tessellon::CVIInstallBrowseBtn_clicked() {
-    browseInto(CVIInstallEdit, {BrowseRequest::Kind::ExistingFolder,
-                                tr("Select the CVI Labwindows install directory"),
-                                {},
-                                {}});
+    browseInto(CVIInstallEdit,
+               {BrowseRequest::Kind::ExistingFolder, tr(wizard::texts::browseInstall), {}, {}});
 }
 
 void Tessellon::CorvaneProjectBrowseBtn_clicked() {
     browseInto(CorvaneProjectEdit,
-               {BrowseRequest::Kind::ExistingFolder,
-                tr("Select the Corvane/Corvane++ Project Destination Directory"),
-                {},
-                {}});
+               {BrowseRequest::Kind::ExistingFolder, tr(wizard::texts::browseDestination), {}, {}});
 }
 
 void Tessellon::MsgBrowseBtn_clicked() {
     browseInto(MsgPersonEdit, {BrowseRequest::Kind::ExistingFile,
-                               tr("Select a Message Personality"),
-                               tr("Msg Personalities(*.p_s)"),
+                               tr(wizard::texts::browseMessage),
+                               tr(wizard::texts::messageFilter),
                                {}});
 }
 
 void Tessellon::AnalBrowseBtn_clicked() {
     browseInto(AnalPersonEdit, {BrowseRequest::Kind::ExistingFile,
-                                tr("Select a Template Analyser Personality"),
-                                tr("Analiser Personalities(*.p_a)"),
+                                tr(wizard::texts::browseAnalyser),
+                                tr(wizard::texts::analyserFilter),
                                 {}});
 }
 
 void Tessellon::CmpBrowseBtn_clicked() {
     browseInto(CmpPersonEdit, {BrowseRequest::Kind::ExistingFile,
-                               tr("Select a Compiler Personality"),
-                               tr("Cmp Personalities(*.p_c)"),
+                               tr(wizard::texts::browseCompiler),
+                               tr(wizard::texts::compilerFilter),
                                {}});
 }
 
@@ -172,33 +176,8 @@ void Tessellon::next() {
 }
 
 void Tessellon::leaveExtensionsPage() {
-    const std::pair<QCheckBox*, const char*> items[] = {
-        {cppCheck, "cpp,"}, {ccCheck, "cc,"}, {cxxCheck, "cxx,"}, {cCheck, "c,"},
-        {hCheck, "h,"},     {hhCheck, "hh,"}, {hppCheck, "hpp,"}, {hxxCheck, "hxx,"}};
-    extensionValue.clear();
-    for (const auto& [box, item] : items) {
-        if (box->isChecked())
-            extensionValue += QLatin1String(item);
-    }
-    extensionValue += CustExtEdit->text();
-    // Only the one comma that the last item brought; a custom text may end with more.
-    if (extensionValue.endsWith(QLatin1Char(',')))
-        extensionValue.chop(1);
-
-    const std::pair<QString, QString> lines[] = {
-        {tr("Lab Windows CVI Workspace/Project:\n"), CVIWorkspaceEdit->text()},
-        {tr("CVI Install Directory:\n"), CVIInstallEdit->text()},
-        {tr("Corvane / Corvane++ Project Directory:\n"), CorvaneProjectEdit->text()},
-        {tr("Corvane / Corvane++ Project Name:\n"), CorvaneNameEdit->text()},
-        {tr("Message Personality:\n"), MsgPersonEdit->text()},
-        {tr("Tamplate Analyser Personality:\n"), AnalPersonEdit->text()},
-        {tr("Compiler Personality:\n"), CmpPersonEdit->text()}};
-    QString summary;
-    for (const auto& [label, value] : lines)
-        summary += label + value + QLatin1String("\n\n");
-    summary += tr("File Extensions:\n") + extensionValue + QLatin1String("\n");
-    if (!compilationDatabase().isEmpty())
-        summary += tr("\nCompilation Database:\n") + compilationDatabase() + QLatin1String("\n");
-    DetailsText->setPlainText(summary);
+    const wizard::WizardFields now = fields();
+    extensionValue = fromLocalBytes(wizard::extensionValueOf(now));
+    DetailsText->setPlainText(fromLocalBytes(wizard::summaryOf(now, localBytes(extensionValue))));
     Page3->setComplete(true);
 }

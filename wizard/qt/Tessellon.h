@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QString>
+#include <QStringDecoder>
 #include <memory>
 
 #include "BrowseDialog.h"
 #include "Host.h"
+#include "PageRules.h"
 #include "TessellonBase.h"
+#include "WizardFields.h"
 
 class QLineEdit;
 class QProcess;
@@ -34,7 +37,7 @@ public slots:
     void MsgBrowseBtn_clicked();
     void AnalBrowseBtn_clicked();
     void CmpBrowseBtn_clicked();
-    /// Appends the converter's new output to the log, one character per byte.
+    /// Appends the converter's new output to the log, decoded as the console's code page.
     void readFromStdout();
     /// Reports how the converter ended and saves the settings.
     void processExit();
@@ -61,17 +64,12 @@ private:
 
     /// Asks for a path with a browse dialog and puts the choice into target.
     void browseInto(QLineEdit* target, BrowseRequest request);
-    /// True when text names an existing file or folder; an empty text never does.
-    bool pathExists(const QString& text) const;
-    /// Colours field black when its path exists, red when not; returns whether it exists.
-    bool markPath(QLineEdit* field) const;
+    /// The values of every field as they stand now.
+    wizard::WizardFields fields() const;
+    /// Colours field black or red as the mark says; an unchanged mark keeps its colour.
+    static void markPath(QLineEdit* field, wizard::PathMark mark);
     /// The "-ext" value and the summary, from the extensions page and every field.
     void leaveExtensionsPage();
-    /// The converter's arguments, after its program name.
-    QStringList converterArguments() const;
-    /// The compilation database that the run asks for: compile_commands.json in the
-    /// destination folder; empty when its box is not checked.
-    QString compilationDatabase() const;
     /// Appends text to the log as a paragraph of its own.
     void appendToLog(const QString& text);
     /// Kills a child still running from an earlier run, detached so that nothing of it
@@ -80,4 +78,7 @@ private:
 
     std::unique_ptr<platform::Host> host;
     BrowseDialog browse;
+    /// Turns the output of the latest run into text; a character split between two chunks
+    /// waits for the rest.
+    QStringDecoder outputDecoder;
 };
