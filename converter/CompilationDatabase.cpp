@@ -8,6 +8,8 @@
 
 namespace {
 
+const char* const notUtf8 = "cannot be written as UTF-8";
+
 /// folder without its trailing "\", but a drive root ("C:\") keeps it.
 std::string withoutTrailingSeparator(std::string folder) {
     const bool driveRoot = folder.size() == 3 && folder[1] == ':';
@@ -16,40 +18,19 @@ std::string withoutTrailingSeparator(std::string folder) {
     return folder;
 }
 
-/// Builds one entry's texts, remembering the first one that cannot be written as UTF-8.
-class EntryTexts {
-public:
-    EntryTexts(platform::Host& host, std::string& unwritable)
-        : host(host), unwritable(unwritable) {}
-
-    /// The UTF-8 host path of windowsPath; empty when it has none.
-    std::string path(const std::string& windowsPath) {
-        if (auto converted = host.utf8PathOf(windowsPath))
-            return *converted;
-        fail(windowsPath);
-        return std::string();
-    }
-    /// The UTF-8 form of text in the names' code page; empty when it has none.
-    std::string text(const std::string& bytes) {
-        if (auto converted = host.utf8TextOf(bytes))
-            return *converted;
-        fail(bytes);
-        return std::string();
-    }
-    /// True when a text of the entry could not be written.
-    bool failed() const { return hasFailed; }
-
-private:
-    void fail(const std::string& bytes) {
-        if (!hasFailed)
-            unwritable = bytes;
-        hasFailed = true;
-    }
-
-    platform::Host& host;
-    std::string& unwritable;
-    bool hasFailed = false;
-};
+/// Why path has no UTF-8 host path, in the words of the left-out line.
+std::string reasonFor(const std::string& path, platform::NoUtf8Path why) {
+    if (why == platform::NoUtf8Path::NotUtf8)
+        return notUtf8;
+    if (why == platform::NoUtf8Path::OtherName)
+        return "the system would take it for another name";
+    if (path.size() < 2 || path[1] != ':')
+        return "it lies on no drive";
+    const char letter = path[0];
+    const char upper =
+        (letter >= 'a' && letter <= 'z') ? static_cast<char>(letter - 'a' + 'A') : letter;
+    return std::string("drive ") + upper + ": is not mapped";
+}
 
 } // namespace
 
@@ -65,32 +46,57 @@ std::vector<std::string> cviHeaderFolders(const std::string& cviDir, platform::H
 
 std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source,
                                                const std::vector<std::string>& cviFolders,
-                                               platform::Host& host, std::string& unwritable) {
-    EntryTexts texts(host, unwritable);
+                                               platform::Host& host,
+                                               std::vector<std::string>& leftOut) {
+    // The entry stands or falls with the source's own paths.
+    const std::string folder = withoutTrailingSeparator(source.projectFolder);
+    platform::Utf8Path file = host.utf8PathOf(source.file);
+    platform::Utf8Path directory = host.utf8PathOf(folder);
+    if (const auto* why = std::get_if<platform::NoUtf8Path>(&file)) {
+        leftOut.push_back(source.file + " (" + reasonFor(source.file, *why) + ")");
+        return std::nullopt;
+    }
+    if (const auto* why = std::get_if<platform::NoUtf8Path>(&directory)) {
+        leftOut.push_back(source.file + " (project folder " + folder + ": " +
+                          reasonFor(folder, *why) + ")");
+        return std::nullopt;
+    }
     DatabaseEntry entry;
-    entry.directory = texts.path(withoutTrailingSeparator(source.projectFolder));
-    entry.file = texts.path(source.file);
+    entry.directory = std::get<std::string>(std::move(directory));
+    entry.file = std::get<std::string>(std::move(file));
     entry.arguments.emplace_back("clang");
     entry.arguments.insert(entry.arguments.end(), cviClangFlags.begin(), cviClangFlags.end());
+    // A folder that names nothing here is of no use to clang; the others still are.
+    auto include = [&](const std::string& includeFolder) {
+        const platform::Utf8Path path = host.utf8PathOf(includeFolder);
+        if (const auto* why = std::get_if<platform::NoUtf8Path>(&path))
+            leftOut.push_back("include folder " + includeFolder + " (" +
+                              reasonFor(includeFolder, *why) + ")");
+        else
+            entry.arguments.push_back("-I" + std::get<std::string>(path));
+    };
     // An empty folder or name would leave a bare "-I" or "-D", which takes the next
     // argument as its value.
     if (source.settings) {
-        for (const std::string& folder : source.settings->getIncludePaths())
-            if (!folder.empty())
-                entry.arguments.push_back("-I" + texts.path(folder));
+        for (const std::string& includeFolder : source.settings->getIncludePaths())
+            if (!includeFolder.empty())
+                include(includeFolder);
     }
-    for (const std::string& folder : cviFolders)
-        entry.arguments.push_back("-I" + texts.path(folder));
+    for (const std::string& cviFolder : cviFolders)
+        include(cviFolder);
     if (source.settings) {
-        for (const auto& [name, value] : source.settings->getDefines())
-            if (!name.empty())
-                entry.arguments.push_back("-D" +
-                                          texts.text(value.empty() ? name : name + "=" + value));
+        for (const auto& [name, value] : source.settings->getDefines()) {
+            if (name.empty())
+                continue;
+            const std::string definition = value.empty() ? name : name + "=" + value;
+            if (auto text = host.utf8TextOf(definition))
+                entry.arguments.push_back("-D" + *text);
+            else
+                leftOut.push_back("definition " + definition + " (" + notUtf8 + ")");
+        }
     }
     entry.arguments.emplace_back("-c");
     entry.arguments.push_back(entry.file);
-    if (texts.failed())
-        return std::nullopt;
     return entry;
 }
 

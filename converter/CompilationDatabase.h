@@ -22,11 +22,16 @@ struct DatabaseEntry {
 std::vector<std::string> cviHeaderFolders(const std::string& cviDir, platform::Host& host);
 
 /// The entry of source: "clang", the CVI dialect flags, "-I" per include folder of its
-/// project then per CVI header folder, "-D" per definition, "-c" and the file. Nothing when
-/// a path has no UTF-8 host form or a definition is not UTF-8; unwritable then names it.
+/// project then per CVI header folder, "-D" per definition, "-c" and the file. An include
+/// folder without a UTF-8 host path and a definition that cannot be written as UTF-8 are left
+/// out of it, the rest kept in order; the whole entry is nothing when the source's own file
+/// or folder has no UTF-8 host path. Each part left out adds what it is and why to leftOut
+/// ("include folder E:\inc (drive E: is not mapped)"); a source left out whole adds its file
+/// and why alone.
 std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source,
                                                const std::vector<std::string>& cviFolders,
-                                               platform::Host& host, std::string& unwritable);
+                                               platform::Host& host,
+                                               std::vector<std::string>& leftOut);
 
 /// The JSON text of a compilation database holding entries, in order, ended by a line feed.
 std::string renderCompilationDatabase(const std::vector<DatabaseEntry>& entries);

@@ -1,5 +1,7 @@
 #include "CompilationDatabaseWriter.h"
 
+#include <set>
+
 #include "CompilationDatabase.h"
 #include "Host.h"
 #include "OutputFile.h"
@@ -10,13 +12,15 @@ void writeCompilationDatabase(const WorkspaceConverter& converter, const std::st
     converter.printLine("  Creating Compilation Database - " + path);
     const std::vector<std::string> cviFolders = cviHeaderFolders(converter.getCviDir(), host);
     std::vector<DatabaseEntry> entries;
+    // Each part left out is told once in a run, however many sources would carry it.
+    std::set<std::string> told;
     for (const CompileSource& source : collectCompileSources(converter.getRootGroup())) {
-        std::string unwritable;
-        if (auto entry = makeDatabaseEntry(source, cviFolders, host, unwritable))
+        std::vector<std::string> leftOut;
+        if (auto entry = makeDatabaseEntry(source, cviFolders, host, leftOut))
             entries.push_back(std::move(*entry));
-        else
-            converter.printError("Left out of the Compilation Database: " + source.file +
-                                 " (cannot be written as UTF-8: " + unwritable + ")");
+        for (const std::string& part : leftOut)
+            if (told.insert(part).second)
+                converter.printError("Left out of the Compilation Database: " + part);
     }
     const std::string text = renderCompilationDatabase(entries);
     OutputFile::create(host, path, [&text](OutputFile& file) { file.write(text); });

@@ -8,13 +8,6 @@ std::optional<std::string> Host::hostPathOf(const std::string& path) {
     return path;
 }
 
-std::optional<std::string> Host::utf8PathOf(const std::string& path) {
-    auto hostPath = hostPathOf(path);
-    if (!hostPath || !isValidUtf8(*hostPath))
-        return std::nullopt;
-    return hostPath;
-}
-
 std::optional<std::string> Host::utf8TextOf(const std::string& text) {
     if (!isValidUtf8(text))
         return std::nullopt;

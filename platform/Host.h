@@ -5,6 +5,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "TextFile.h"
@@ -13,6 +14,22 @@ namespace platform {
 
 /// The outcome of creating one folder.
 enum class FolderResult { Created, AlreadyExists, Failed };
+
+/// Why a Windows-form path has no host path that UTF-8 text can give to a tool.
+enum class NoUtf8Path {
+    /// It lies on a drive this host does not have (POSIX: no QUORVEL_DRIVE_X maps it), or,
+    /// rooted, on no drive at all.
+    UnmappedDrive,
+    /// Its name cannot be written as UTF-8: its bytes are not valid in the code page of the
+    /// names, or, where names pass as they are, not valid UTF-8.
+    NotUtf8,
+    /// The system would take it for another name: it holds a NUL byte, or (Windows) its last
+    /// part ends in a space or a dot.
+    OtherName,
+};
+
+/// The UTF-8 host path of a Windows-form path, or why it has none.
+using Utf8Path = std::variant<std::string, NoUtf8Path>;
 
 /// Raised when the host cannot give a current folder at all (POSIX: the working
 /// directory lies under no mapped drive, or its name has no form in the code page), or
@@ -57,9 +74,9 @@ public:
     virtual std::optional<std::string> hostPathOf(const std::string& path);
 
     /// The host path of a Windows-form path as UTF-8 text, as the tools of this host open it;
-    /// nothing when it has no host form or cannot be written as UTF-8. Unless overridden:
-    /// hostPathOf, when that is valid UTF-8.
-    virtual std::optional<std::string> utf8PathOf(const std::string& path);
+    /// when it has none (no host form, or not one that UTF-8 can write), the reason. Every
+    /// host says which: an unmapped drive is checked before the name's bytes.
+    virtual Utf8Path utf8PathOf(const std::string& path) = 0;
 
     /// Text in the form names take here (a definition's value, say) as UTF-8; nothing when it
     /// has no UTF-8 form. Unless overridden: the text, when that is valid UTF-8.

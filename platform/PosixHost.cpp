@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "StdioFile.h"
+#include "Utf8.h"
 
 namespace platform {
 
@@ -132,46 +133,64 @@ bool PosixHost::makeDriveCurrent(const std::string& drive) {
 }
 
 std::optional<std::string> PosixHost::hostPathOf(const std::string& path) {
+    auto host = hostPathOrWhyNot(path);
+    if (auto* found = std::get_if<std::string>(&host))
+        return std::move(*found);
+    return std::nullopt;
+}
+
+Utf8Path PosixHost::utf8PathOf(const std::string& path) {
+    auto host = hostPathOrWhyNot(path);
+    // With a code page the names came to UTF-8 already; without one they are the bytes given.
+    if (const auto* found = std::get_if<std::string>(&host); found && !isValidUtf8(*found))
+        return NoUtf8Path::NotUtf8;
+    return host;
+}
+
+std::variant<std::string, NoUtf8Path> PosixHost::hostPathOrWhyNot(const std::string& path) {
     // The system reads a path up to its first NUL byte: it would act on a shorter path
     // than the one named, so such a path names nothing.
     if (path.find('\0') != std::string::npos)
-        return std::nullopt;
-    if (!codePage)
-        return mappedHostPath(path);
-    // Whole characters first: a second byte of a double-byte character may be a "\".
-    const auto text = codePage->toUtf8(path);
-    if (!text)
-        return std::nullopt;
-    return mappedHostPath(*text);
+        return NoUtf8Path::OtherName;
+    std::size_t rest = 0;
+    const auto start = hostStartOf(path, rest);
+    if (!start)
+        return NoUtf8Path::UnmappedDrive;
+    std::string names = path.substr(rest);
+    if (codePage) {
+        // Whole characters first: a second byte of a double-byte character may be a "\".
+        // The drive part before the names is ASCII, the same in every code page.
+        auto text = codePage->toUtf8(names);
+        if (!text)
+            return NoUtf8Path::NotUtf8;
+        names = std::move(*text);
+    }
+    for (char& c : names)
+        if (c == '\\')
+            c = '/';
+    return *start + names;
 }
 
-std::optional<std::string> PosixHost::mappedHostPath(const std::string& path) {
-    std::string host;
-    std::size_t rest = 0;
+std::optional<std::string> PosixHost::hostStartOf(const std::string& path, std::size_t& rest) {
+    rest = 0;
     if (path.size() >= 2 && path[1] == ':') {
         const auto drive = driveIndex(path[0]);
         if (!drive || !roots[*drive])
             return std::nullopt;
-        if (path.size() >= 3 && isSeparator(path[2])) {
-            host = *roots[*drive];
-        } else {
-            placeCurrentDrive();
-            const auto cwd = workingDirectory();
-            host = (current == drive && cwd) ? *cwd : folders[*drive];
-            host += '/';
-        }
         rest = 2;
-    } else if (!path.empty() && isSeparator(path[0])) {
+        if (path.size() >= 3 && isSeparator(path[2]))
+            return *roots[*drive];
+        placeCurrentDrive();
+        const auto cwd = workingDirectory();
+        return ((current == drive && cwd) ? *cwd : folders[*drive]) + "/";
+    }
+    if (!path.empty() && isSeparator(path[0])) {
         const auto drive = placeCurrentDrive();
         if (!drive)
             return std::nullopt;
-        host = *roots[*drive];
+        return *roots[*drive];
     }
-    host.append(path, rest, std::string::npos);
-    for (char& c : host)
-        if (c == '\\')
-            c = '/';
-    return host;
+    return std::string();
 }
 
 bool PosixHost::exists(const std::string& path) {

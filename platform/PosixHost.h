@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "CodePage.h"
@@ -35,6 +36,8 @@ public:
     /// The host path of a Windows-form path; nothing when it lies on an unmapped drive,
     /// holds a NUL byte or is not valid in the code page.
     std::optional<std::string> hostPathOf(const std::string& path) override;
+    /// hostPathOf when it is UTF-8 (always, with a code page); the drive is checked first.
+    Utf8Path utf8PathOf(const std::string& path) override;
 
     /// With a code page, the UTF-8 arguments in it.
     std::vector<std::string> argumentsOf(const std::vector<std::string>& given) override;
@@ -46,8 +49,13 @@ private:
     static constexpr int driveCount = 26;
     /// The mapped drive whose root holds the host path (longest root, then lowest letter).
     std::optional<int> driveHolding(const std::string& hostPath) const;
-    /// The host path of a Windows-form path whose names are already the host's.
-    std::optional<std::string> mappedHostPath(const std::string& path);
+    /// The host path of a Windows-form path (its names not yet checked for UTF-8), or why
+    /// it has none.
+    std::variant<std::string, NoUtf8Path> hostPathOrWhyNot(const std::string& path);
+    /// The host folder that the drive part of a Windows-form path stands for ("/srv/c" for
+    /// "C:\x", the drive's folder and a "/" for "C:x", "" for a relative path), with rest set
+    /// to where the names after that part begin; nothing when it lies on no mapped drive.
+    std::optional<std::string> hostStartOf(const std::string& path, std::size_t& rest);
     /// The drive that is current now, placed again if the working directory moved.
     std::optional<int> placeCurrentDrive();
 

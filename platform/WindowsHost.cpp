@@ -148,10 +148,15 @@ public:
         return path;
     }
 
-    std::optional<std::string> utf8PathOf(const std::string& path) override {
+    // A path is its own host path here, on a drive that exists or not: the tools take it
+    // as it is. It lacks a UTF-8 form only where the system reads another name or the ANSI
+    // code page has no character for a byte.
+    Utf8Path utf8PathOf(const std::string& path) override {
         if (namesNothing(path))
-            return std::nullopt;
-        return ansiToUtf8(path);
+            return NoUtf8Path::OtherName;
+        if (auto text = ansiToUtf8(path))
+            return std::move(*text);
+        return NoUtf8Path::NotUtf8;
     }
 
     std::optional<std::string> utf8TextOf(const std::string& text) override {

@@ -36,6 +36,7 @@ public:
     bool isFolder(const std::string& path) override { return host.isFolder(path); }
 
     std::optional<char> unmappedDrive(std::string&) override { return 'Q'; }
+    bool unmappedDrivesHaveHostPaths() const override { return false; }
     bool keepsTrailingSpacesAndDots() const override { return true; }
     bool acceptsQuotesAndControlBytesInNames() const override { return true; }
 

@@ -43,6 +43,10 @@ public:
     /// A drive letter that names no drive; nothing, with the reason in whyNot, when this host
     /// cannot show one.
     virtual std::optional<char> unmappedDrive(std::string& whyNot) = 0;
+    /// True where a path on a drive that is not there is still a path of the host's own, which
+    /// tools are handed as it is (Windows); false where the drives are emulated and such a path
+    /// has no host path.
+    virtual bool unmappedDrivesHaveHostPaths() const = 0;
     /// False where the system drops the trailing spaces and dots of a name (Windows): there a
     /// name that ends in one names nothing.
     virtual bool keepsTrailingSpacesAndDots() const = 0;

@@ -103,6 +103,12 @@ TEST_P(HostContract, AnUnmappedDriveNamesNothing) {
     EXPECT_EQ(host.makeFolder(on(*unmapped, "\\x")), platform::FolderResult::Failed);
     EXPECT_EQ(host.openForReading(on(*unmapped, "\\x")), nullptr);
     EXPECT_EQ(host.openForWriting(on(*unmapped, "\\x")), nullptr);
+    // A tool is handed no path on such a drive, unless the host takes it as its own.
+    const std::string folder = lower(*unmapped) + ":\\inc";
+    if (bench->unmappedDrivesHaveHostPaths())
+        EXPECT_EQ(host.utf8PathOf(folder), platform::Utf8Path(folder));
+    else
+        EXPECT_EQ(host.utf8PathOf(folder), platform::Utf8Path(platform::NoUtf8Path::UnmappedDrive));
 }
 
 TEST_P(HostContract, ARootedNameLiesOnTheCurrentDrive) {
@@ -135,6 +141,8 @@ TEST_P(HostContract, ExistenceSeesFilesAndFolders) {
     EXPECT_FALSE(host.exists(on(C, "\\proj\\b.c")));
     EXPECT_FALSE(host.exists(on(C, "\\gone\\a.c")));
     EXPECT_FALSE(host.exists(on(C, "\\proj\\a.c") + std::string(1, '\0') + ".h"));
+    EXPECT_EQ(host.utf8PathOf(on(C, "\\proj\\a.c") + std::string(1, '\0') + ".h"),
+              platform::Utf8Path(platform::NoUtf8Path::OtherName));
 }
 
 TEST_P(HostContract, AFolderIsMadeOneLevelAtATimeAndAnExistingOneToldApart) {
@@ -200,12 +208,15 @@ TEST_P(HostContract, ANameEndingInASpaceOrDotIsKeptOrNamesNothing) {
             EXPECT_TRUE(host.exists(folder)) << name;
             EXPECT_EQ(host.makeFolder(folder + "\\output"), platform::FolderResult::Created)
                 << name;
+            EXPECT_TRUE(std::holds_alternative<std::string>(host.utf8PathOf(folder))) << name;
         } else {
             // The system would make another name; the folder could not be reached inside a
             // longer path afterwards.
             EXPECT_EQ(host.makeFolder(folder), platform::FolderResult::Failed) << name;
             EXPECT_FALSE(host.exists(folder)) << name;
             EXPECT_EQ(host.openForWriting(folder), nullptr) << name;
+            EXPECT_EQ(host.utf8PathOf(folder), platform::Utf8Path(platform::NoUtf8Path::OtherName))
+                << name;
         }
     }
     if (!bench->keepsTrailingSpacesAndDots()) {
@@ -251,7 +262,8 @@ TEST_P(HostContract, NamesInTheCodePageReachTheirUtf8NamesOnDisk) {
     EXPECT_EQ(bench->bytesOf(on(C, "\\Gr\xC3\xBC\xC3\x9F\\\xC3\xBC.txt")), "\xFC\r\n");
     EXPECT_EQ(host.utf8TextOf("Gr\xFC\xDF"), "Gr\xC3\xBC\xC3\x9F");
     // Tools on this host are handed the name on disk.
-    const std::string utf8 = host.utf8PathOf(on(C, "\\M\xFCller\\a.c")).value_or("");
+    const auto path = host.utf8PathOf(on(C, "\\M\xFCller\\a.c"));
+    const std::string utf8 = std::holds_alternative<std::string>(path) ? std::get<0>(path) : "";
     const std::string onDisk = "/M\xC3\xBCller/a.c";
     EXPECT_TRUE(utf8.size() > onDisk.size() &&
                 utf8.compare(utf8.size() - onDisk.size(), onDisk.size(), onDisk) == 0)
@@ -269,5 +281,6 @@ TEST_P(HostContract, ANameThatIsNotValidInTheCodePageNamesNothing) {
     EXPECT_EQ(host.openForWriting(invalid), nullptr);
     EXPECT_EQ(host.openForReading(invalid), nullptr);
     EXPECT_EQ(host.utf8TextOf("a\x81"), std::nullopt);
+    EXPECT_EQ(host.utf8PathOf(invalid), platform::Utf8Path(platform::NoUtf8Path::NotUtf8));
     EXPECT_FALSE(bench->isFolder(on(C, "\\proj\\a")));
 }

@@ -72,6 +72,7 @@ public:
     bool isFolder(const std::string& path) override { return fs::is_directory(hostPath(path)); }
 
     std::optional<char> unmappedDrive(std::string&) override { return 'Q'; }
+    bool unmappedDrivesHaveHostPaths() const override { return false; }
     bool keepsTrailingSpacesAndDots() const override { return true; }
     bool acceptsQuotesAndControlBytesInNames() const override { return true; }
     std::optional<std::string> codePage() const override { return namesCodePage; }

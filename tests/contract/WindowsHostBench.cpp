@@ -97,6 +97,7 @@ public:
         whyNot = "every drive letter names a drive here";
         return std::nullopt;
     }
+    bool unmappedDrivesHaveHostPaths() const override { return true; }
     bool keepsTrailingSpacesAndDots() const override { return false; }
     bool acceptsQuotesAndControlBytesInNames() const override { return false; }
 

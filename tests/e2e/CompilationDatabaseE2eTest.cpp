@@ -20,6 +20,12 @@ using Strings = std::vector<std::string>;
 
 const char* const database = "C:\\out\\compile_commands.json";
 
+/// clang and the CVI dialect flags that begin every entry.
+const Strings dialect = {"clang",          "--target=i686-pc-windows-msvc",
+                         "-std=gnu99",     "-D_CVI_=1301",
+                         "-D_NI_mswin_=1", "-D_NI_mswin32_=1",
+                         "-D_NI_i386_=1"};
+
 /// The example workspace and its stand-in CVI installation at C:\examples, converted into
 /// C:\out with a compilation database.
 struct ExampleDatabase : ::testing::Test {
@@ -63,10 +69,6 @@ TEST_F(ExampleDatabase, HoldsEveryExampleSourceWithItsProjectsFoldersAndDefiniti
     ASSERT_GE(result.out.size(), tail.size());
     EXPECT_EQ(result.out.substr(result.out.size() - tail.size()), tail);
 
-    const Strings dialect = {"clang",          "--target=i686-pc-windows-msvc",
-                             "-std=gnu99",     "-D_CVI_=1301",
-                             "-D_NI_mswin_=1", "-D_NI_mswin32_=1",
-                             "-D_NI_i386_=1"};
     // The CVI installation has no sdk\include: only the folders that exist are named.
     const Strings cviFolders = {"-I" + pathOf("C:\\examples\\cvi\\include"),
                                 "-I" + pathOf("C:\\examples\\cvi\\include\\ansi")};
@@ -118,4 +120,89 @@ TEST_F(ExampleDatabase, LetsClangdParseEveryExampleSourceWithoutAnError) {
     EXPECT_NE(textOf(log).find("STATION_RATE must come from the project's compiler defines"),
               std::string::npos)
         << textOf(log);
+}
+
+namespace {
+
+/// A project as real ones come from their author's machine: besides its own include folder
+/// it names one on a drive that is not mapped here and one in the bytes of code page 949
+/// ("공통"), and a definition in those bytes too. Its header lies in its own folder.
+struct ForeignFolders : ::testing::Test {
+    Sandbox box;
+    RunResult result;
+    const std::string korean = "\xB0\xF8\xC5\xEB";
+
+    void SetUp() override {
+        box.writeFile("C:\\ws\\inc\\plant.h", "#define PLANT_RATE (RATE * 2)\n"
+                                              "int plant_rate(void);\n");
+        box.writeFile("C:\\ws\\main.c",
+                      "#include \"plant.h\"\n"
+                      "#ifndef RATE\n"
+                      "#error RATE must come from the project's compiler defines\n"
+                      "#endif\n"
+                      "int plant_rate(void) { return PLANT_RATE; }\n");
+        box.makeFolder("C:\\ws\\" + korean);
+        box.writeFile("C:\\ws\\plant.prj",
+                      "[Project Header]\r\nVersion = 1301\r\n\r\n"
+                      "[File 0001]\r\nFile Type = \"CSource\"\r\nPath Is Rel = True\r\n"
+                      "Path Rel To = \"Project\"\r\nPath Rel Path = \"main.c\"\r\n"
+                      "Exclude = False\r\nFolder = \"Source Files\"\r\n\r\n"
+                      "[Default Build Config Debug]\r\n"
+                      "Compiler Defines = \"/DRATE=10 /DAUTHOR=" +
+                          korean +
+                          "\"\r\n\r\n"
+                          "[Include Paths]\r\n"
+                          "Include Path 1 Is Rel = False\r\n"
+                          "Include Path 1 = \"/e/_Projects/PersonalDev/cwsw_lib/include\"\r\n"
+                          "Include Path 2 Is Rel = False\r\n"
+                          "Include Path 2 = \"/C/ws/" +
+                          korean +
+                          "\"\r\n"
+                          "Include Path 3 Is Rel = False\r\n"
+                          "Include Path 3 = \"/C/ws/inc\"\r\n");
+        box.makeFolder("C:\\out");
+        result = box.run({"C:\\ws\\plant.prj", "C:\\cvi", "C:\\out", "-cdb", database});
+    }
+    nlohmann::json entries() const { return nlohmann::json::parse(box.readFile(database)); }
+};
+
+} // namespace
+
+TEST_F(ForeignFolders, LeaveTheSourceItsEntryWithoutThemAndClangdChecksIt) {
+    ASSERT_EQ(result.status, 0) << result.out << result.err;
+    const nlohmann::json written = entries();
+    ASSERT_EQ(written.size(), 1u) << written.dump();
+    const auto& arguments = written[0]["arguments"];
+    if (underWine()) {
+        // Windows paths are the tools' own, on a drive that exists or not.
+        EXPECT_EQ(result.err.find("e:\\_Projects"), std::string::npos) << result.err;
+        EXPECT_NE(std::find(arguments.begin(), arguments.end(),
+                            "-Ie:\\_Projects\\PersonalDev\\cwsw_lib\\include"),
+                  arguments.end())
+            << arguments.dump();
+        EXPECT_NE(std::find(arguments.begin(), arguments.end(), "-IC:\\ws\\inc"), arguments.end())
+            << arguments.dump();
+        return;
+    }
+    EXPECT_EQ(result.err,
+              "Left out of the Compilation Database: include folder C:\\ws\\" + korean +
+                  " (cannot be written as UTF-8)\n"
+                  "Left out of the Compilation Database: include folder "
+                  "e:\\_Projects\\PersonalDev\\cwsw_lib\\include (drive E: is not mapped)\n"
+                  "Left out of the Compilation Database: definition AUTHOR=" +
+                  korean + " (cannot be written as UTF-8)\n");
+    const std::string file = box.host("C:\\ws\\main.c").string();
+    Strings expected = dialect;
+    expected.insert(expected.end(),
+                    {"-I" + box.host("C:\\ws\\inc").string(), "-DRATE=10", "-c", file});
+    EXPECT_EQ(written[0], (nlohmann::json{{"directory", box.host("C:\\ws").string()},
+                                          {"arguments", expected},
+                                          {"file", file}}));
+
+    const fs::path log = box.host("C:\\clangd.log");
+    EXPECT_EQ(clangdCheck(file, box.host("C:\\out"), log), 0) << textOf(log);
+    // The check has teeth: without the entry, as before, clangd finds no project header.
+    box.writeFile("C:\\none\\compile_commands.json", "[]");
+    EXPECT_NE(clangdCheck(file, box.host("C:\\none"), log), 0);
+    EXPECT_NE(textOf(log).find("'plant.h' file not found"), std::string::npos) << textOf(log);
 }

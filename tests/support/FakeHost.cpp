@@ -4,6 +4,8 @@
 #include <cstring>
 #include <optional>
 
+#include "Utf8.h"
+
 namespace {
 
 bool isSeparator(char c) {
@@ -134,6 +136,16 @@ bool FakeHost::makeDriveCurrent(const std::string& drive) {
         return false;
     currentDrive = upper(drive[0]);
     return true;
+}
+
+platform::Utf8Path FakeHost::utf8PathOf(const std::string& path) {
+    if (path.find('\0') != std::string::npos)
+        return platform::NoUtf8Path::OtherName;
+    if (canonical(path).empty())
+        return platform::NoUtf8Path::UnmappedDrive;
+    if (!platform::isValidUtf8(path))
+        return platform::NoUtf8Path::NotUtf8;
+    return path;
 }
 
 bool FakeHost::exists(const std::string& path) {

@@ -24,6 +24,9 @@ public:
     std::unique_ptr<platform::ByteSource> openForReading(const std::string& path) override;
     std::unique_ptr<platform::ByteSink> openForWriting(const std::string& path) override;
     std::string windowsPathOf(const std::string& hostPath) override { return hostPath; }
+    /// The path itself, as the tools would take it; on a drive this host does not have, not
+    /// UTF-8 or with a NUL byte it has none, and says why, as the POSIX host does.
+    platform::Utf8Path utf8PathOf(const std::string& path) override;
 
     /// Maps a drive letter, with its current folder at its root.
     void addDrive(char letter);

@@ -6,6 +6,7 @@
 #include "CommandLine.h"
 #include "CompilationDatabase.h"
 #include "FakeHost.h"
+#include "ProjectGroup.h"
 #include "WorkspaceConverter.h"
 
 namespace {
@@ -186,22 +187,150 @@ TEST_F(Database, FileIsTextWithCrLfLineEndsAndADriveRootKeepsItsSeparator) {
                                                   "]\r\n");
 }
 
-TEST_F(Database, EntryThatCannotBeWrittenAsUtf8IsLeftOutWithALineOnTheErrorStream) {
+TEST_F(Database, AFolderOrDefinitionWithoutAUtf8FormIsLeftOutOfEveryEntryAndToldOnce) {
+    // What a real project carries from its author's machine: a folder on a drive that is not
+    // mapped here, a folder and a definition in the bytes of another code page.
+    const std::string settings = "[Default Build Config Debug]\n"
+                                 "Compiler Defines = \"/DAUTHOR=M\xFCller /DRATE=10\"\n"
+                                 "\n"
+                                 "[Include Paths]\n"
+                                 "Include Path 1 Is Rel = False\n"
+                                 "Include Path 1 = \"/e/_Projects/lib/include\"\n"
+                                 "Include Path 2 Is Rel = False\n"
+                                 "Include Path 2 = \"/C/ws/M\xFCller\"\n"
+                                 "Include Path 3 Is Rel = False\n"
+                                 "Include Path 3 = \"/C/ws/inc\"\n";
     host.addFile("C:\\ws\\all.cws", "Project 0001 = \"a/a.prj\"\n"
                                     "Project 0002 = \"b/b.prj\"\n");
-    host.addFile("C:\\ws\\a\\a.prj", source("ok.c", "S") + source("M\xFCller.c", "S"));
-    host.addFile("C:\\ws\\b\\b.prj", source("b.c", "S") +
-                                         "[Default Build Config Debug]\n"
-                                         "Compiler Defines = \"/DAUTHOR=M\xFCller\"\n");
-    EXPECT_EQ(run({"all.cws", "C:\\cvi", "C:\\out", "-cdb", "C:\\out\\cc.json"}), 0);
+    host.addFile("C:\\ws\\a\\a.prj", source("one.c", "S") + source("two.c", "S") + settings);
+    host.addFile("C:\\ws\\b\\b.prj", source("b.c", "S") + settings);
+    ASSERT_EQ(run({"all.cws", "C:\\cvi", "C:\\out", "-cdb", "C:\\out\\cc.json"}), 0);
+
+    EXPECT_EQ(errors.str(),
+              "Left out of the Compilation Database: include folder C:\\ws\\M\xFCller "
+              "(cannot be written as UTF-8)\n"
+              "Left out of the Compilation Database: include folder "
+              "e:\\_Projects\\lib\\include (drive E: is not mapped)\n"
+              "Left out of the Compilation Database: definition AUTHOR=M\xFCller "
+              "(cannot be written as UTF-8)\n");
+    // Every source keeps its entry, with everything else in the same order.
+    auto entry = [](const std::string& folder, const std::string& file) {
+        return nlohmann::json{{"directory", folder},
+                              {"arguments", withDialect({"-IC:\\ws\\inc", "-IC:\\cvi\\include",
+                                                         "-IC:\\cvi\\sdk\\include", "-DRATE=10",
+                                                         "-c", folder + "\\" + file})},
+                              {"file", folder + "\\" + file}};
+    };
+    EXPECT_EQ(database("C:\\out\\cc.json"),
+              nlohmann::json::array({entry("C:\\ws\\a", "one.c"), entry("C:\\ws\\a", "two.c"),
+                                     entry("C:\\ws\\b", "b.c")}));
+    // The analyser personalities keep what the database cannot hold.
+    EXPECT_EQ(host.fileBytes("C:\\out\\all\\a\\person\\a.p_a"),
+              "-i \"C:\\ws\\M\xFCller\"\r\n"
+              "-i \"C:\\ws\\inc\"\r\n"
+              "-i \"e:\\_Projects\\lib\\include\"\r\n"
+              "-d \"AUTHOR=M\xFCller\"\r\n"
+              "-d \"RATE=10\"\r\n");
+    EXPECT_EQ(console.str().substr(console.str().size() - completed.size()), completed);
+}
+
+TEST_F(Database, ASourceIsLeftOutOnlyWhenItsOwnFileOrFolderHasNoUtf8Form) {
+    // ok.c stays; the file M?ller.c (listed twice) and the CVI source of the project in the
+    // folder M?ller have no UTF-8 form, the one by its name, the other by its folder's.
+    auto cviSource = [](const std::string& file) {
+        return "[File 0001]\n"
+               "File Type = \"CSource\"\n"
+               "Path Is Rel = True\n"
+               "Path Rel To = \"CVI\"\n"
+               "Path Rel Path = \"" +
+               file + "\"\nExclude = False\nFolder = \"CVI\"\n\n";
+    };
+    host.addFile("C:\\ws\\all.cws", "Project 0001 = \"a/a.prj\"\n"
+                                    "Project 0002 = \"M\xFCller/m.prj\"\n");
+    host.addFile("C:\\ws\\a\\a.prj",
+                 source("ok.c", "S") + source("M\xFCller.c", "S") + source("M\xFCller.c", "Again"));
+    host.addFile("C:\\ws\\M\xFCller\\m.prj", cviSource("toolslib\\m.c"));
+    ASSERT_EQ(run({"all.cws", "C:\\cvi", "C:\\out", "-cdb", "C:\\out\\cc.json"}), 0);
     EXPECT_EQ(errors.str(), "Left out of the Compilation Database: C:\\ws\\a\\M\xFCller.c "
-                            "(cannot be written as UTF-8: C:\\ws\\a\\M\xFCller.c)\n"
-                            "Left out of the Compilation Database: C:\\ws\\b\\b.c "
-                            "(cannot be written as UTF-8: AUTHOR=M\xFCller)\n");
-    const nlohmann::json written = database("C:\\out\\cc.json");
+                            "(cannot be written as UTF-8)\n"
+                            "Left out of the Compilation Database: C:\\cvi\\toolslib\\m.c "
+                            "(project folder C:\\ws\\M\xFCller: cannot be written as UTF-8)\n");
+    nlohmann::json written = database("C:\\out\\cc.json");
     ASSERT_EQ(written.size(), 1u);
     EXPECT_EQ(written[0]["file"], "C:\\ws\\a\\ok.c");
-    EXPECT_EQ(console.str().substr(console.str().size() - completed.size()), completed);
+
+    // A CVI installation on a drive that is not mapped: its sources name nothing here, and
+    // its header folders, which do not exist, are not named at all.
+    reset();
+    host.addFile("C:\\ws\\a\\a.prj", source("ok.c", "S") + cviSource("toolslib\\t.c"));
+    ASSERT_EQ(run({"C:\\ws\\a\\a.prj", "e:\\cvi", "C:\\out", "-cdb", "C:\\out\\cc.json"}), 0);
+    EXPECT_EQ(errors.str(), "Left out of the Compilation Database: e:\\cvi\\toolslib\\t.c "
+                            "(drive E: is not mapped)\n");
+    written = database("C:\\out\\cc.json");
+    ASSERT_EQ(written.size(), 1u);
+    EXPECT_EQ(written[0]["arguments"], withDialect({"-c", "C:\\ws\\a\\ok.c"}));
+}
+
+TEST_F(Database, TheCviHeaderFoldersFollowTheRuleOfTheProjectsFolders) {
+    host.addFolder("C:\\M\xFCller CVI\\include\\ansi");
+    host.addFile("C:\\ws\\p.prj", source("a.c", "S") + source("b.c", "S"));
+    ASSERT_EQ(run({"C:\\ws\\p.prj", "C:\\M\xFCller CVI", "C:\\out", "-cdb", "C:\\out\\cc.json"}),
+              0);
+    EXPECT_EQ(errors.str(), "Left out of the Compilation Database: include folder "
+                            "C:\\M\xFCller CVI\\include (cannot be written as UTF-8)\n"
+                            "Left out of the Compilation Database: include folder "
+                            "C:\\M\xFCller CVI\\include\\ansi (cannot be written as UTF-8)\n");
+    const nlohmann::json written = database("C:\\out\\cc.json");
+    ASSERT_EQ(written.size(), 2u);
+    EXPECT_EQ(written[1]["arguments"], withDialect({"-c", "C:\\ws\\b.c"}));
+}
+
+TEST(DatabaseEntry, EachPartWithoutAUtf8FormIsNamedWithItsReason) {
+    using namespace std::string_literals;
+    FakeHost host;
+    host.addDrive('D');
+    std::ostringstream console;
+    WorkspaceConverter converter("C:\\ws\\p.prj", "C:\\cvi", "C:\\out", host, console);
+    ProjectGroup& settings = converter.getRootGroup();
+    for (const std::string& folder :
+         {"d:\\inc"s, "q:\\inc"s, "C:\\a\0b"s, "C:\\M\xFCller"s, "\\inc"s, "inc"s})
+        settings.addIncludePath(folder);
+    settings.setDefine("N\xFC", "");
+    settings.setDefine("V", "\xFC");
+    settings.setDefine("OK", "1");
+    std::vector<std::string> leftOut;
+    const auto entry =
+        makeDatabaseEntry({"C:\\ws\\a.c", "C:\\ws\\", &settings},
+                          {"C:\\cvi\\include", "x:\\cvi\\sdk\\include"}, host, leftOut);
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(entry->directory, "C:\\ws");
+    EXPECT_EQ(entry->file, "C:\\ws\\a.c");
+    EXPECT_EQ(entry->arguments, withDialect({"-I\\inc", "-Id:\\inc", "-Iinc", "-IC:\\cvi\\include",
+                                             "-DOK=1", "-c", "C:\\ws\\a.c"}));
+    EXPECT_EQ(leftOut, (Strings{"include folder C:\\M\xFCller (cannot be written as UTF-8)",
+                                "include folder C:\\a\0b (the system would take it for another "
+                                "name)"s,
+                                "include folder q:\\inc (drive Q: is not mapped)",
+                                "include folder x:\\cvi\\sdk\\include (drive X: is not mapped)",
+                                "definition N\xFC (cannot be written as UTF-8)",
+                                "definition V=\xFC (cannot be written as UTF-8)"}));
+
+    // The source's own file and folder: the file is told first, then the folder.
+    const std::vector<std::pair<CompileSource, std::string>> sources = {
+        {{"q:\\ws\\a.c", "q:\\ws\\", nullptr}, "q:\\ws\\a.c (drive Q: is not mapped)"},
+        {{"C:\\ws\\\xFC.c", "C:\\ws\\", nullptr}, "C:\\ws\\\xFC.c (cannot be written as UTF-8)"},
+        {{"C:\\ws\\a\0.c"s, "C:\\ws\\", nullptr},
+         "C:\\ws\\a\0.c (the system would take it for another name)"s},
+        {{"C:\\ws\\a.c", "q:\\", nullptr},
+         "C:\\ws\\a.c (project folder q:\\: drive Q: is not mapped)"},
+        {{"C:\\ws\\a.c", "C:\\\xFC\\", nullptr},
+         "C:\\ws\\a.c (project folder C:\\\xFC: cannot be written as UTF-8)"}};
+    for (const auto& [source, line] : sources) {
+        leftOut.clear();
+        EXPECT_FALSE(makeDatabaseEntry(source, {"q:\\cvi\\include"}, host, leftOut)) << line;
+        // Nothing else of a source left out whole is told.
+        EXPECT_EQ(leftOut, Strings{line});
+    }
 }
 
 TEST_F(Database, ThatCannotBeOpenedFailsTheRunAfterItsLine) {

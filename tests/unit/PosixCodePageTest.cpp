@@ -158,12 +158,16 @@ TEST_F(CodePageDrives, PathsNotValidInTheCodePageNameNothingAndNothingIsMade) {
                                                "x\xFF\\y"};
     for (const std::string& bad : badPaths) {
         EXPECT_EQ(drives.hostPathOf(bad), std::nullopt);
+        EXPECT_EQ(drives.utf8PathOf(bad), platform::Utf8Path(platform::NoUtf8Path::NotUtf8));
         EXPECT_FALSE(drives.exists(bad));
         EXPECT_EQ(drives.makeFolder(bad), platform::FolderResult::Failed);
         EXPECT_EQ(drives.openForWriting(bad), nullptr);
         EXPECT_EQ(drives.openForReading(bad), nullptr);
     }
     EXPECT_EQ(namesIn(root / wenduUtf8), before);
+    // On a drive that is not mapped the drive is what names nothing, whatever the bytes.
+    EXPECT_EQ(drives.utf8PathOf("E:\\" + wenduGbk + "\\\xFF"),
+              platform::Utf8Path(platform::NoUtf8Path::UnmappedDrive));
 }
 
 TEST_F(CodePageDrives, ACurrentFolderTheCodePageCannotWriteEndsTheRunWithItsName) {
@@ -218,6 +222,11 @@ TEST_F(CodePageDrives, WithoutACodePageNamesPassAsTheyAre) {
     EXPECT_EQ(drives.consoleTextOf("a\xFF" + wenduGbk), "a\xFF" + wenduGbk);
     EXPECT_EQ(drives.currentFolder(), "C:\\" + wenduUtf8);
     EXPECT_EQ(drives.hostPathOf("C:\\" + wenduGbk), root.string() + "/" + wenduGbk);
+    // Such a name is a host path all the same, but none that UTF-8 text can give a tool.
+    EXPECT_EQ(drives.utf8PathOf("C:\\" + wenduGbk),
+              platform::Utf8Path(platform::NoUtf8Path::NotUtf8));
+    EXPECT_EQ(drives.utf8PathOf("C:\\" + wenduUtf8),
+              platform::Utf8Path(root.string() + "/" + wenduUtf8));
     EXPECT_TRUE(drives.exists("C:\\" + wenduUtf8 + "\\" + wenduUtf8 + ".prj"));
     EXPECT_FALSE(drives.exists("C:\\" + wenduGbk + "\\" + wenduGbk + ".prj"));
     EXPECT_EQ(drives.windowsPathOf((root / wenduUtf8).string()), "C:\\" + wenduUtf8);

@@ -99,6 +99,16 @@ TEST_F(PosixDrives, PathsMapByTheirFormAndBothSeparators) {
     EXPECT_EQ(drives.hostPathOf("ws\\a"), "ws/a");
 }
 
+TEST_F(PosixDrives, OnlyTheWindowsNamesHaveTheirSeparatorsTurned) {
+    // A backslash is a byte of a host folder's name, in a drive's root as in its folder.
+    fs::create_directories(root / "c" / "a\\b");
+    auto drives = host({{"QUORVEL_DRIVE_C", (root / "c").string()},
+                        {"QUORVEL_DRIVE_E", (root / "c" / "a\\b").string()}});
+    EXPECT_EQ(drives.hostPathOf("E:\\x\\y"), (root / "c" / "a\\b").string() + "/x/y");
+    fs::current_path(root / "c" / "a\\b");
+    EXPECT_EQ(drives.hostPathOf("E:x\\y"), (root / "c" / "a\\b").string() + "/x/y");
+}
+
 TEST_F(PosixDrives, FoldersAreMadeOneLevelAndExistingOnesToldApart) {
     auto drives = host(table());
     EXPECT_EQ(drives.makeFolder("C:\\out"), platform::FolderResult::Created);
@@ -152,10 +162,18 @@ TEST_F(PosixDrives, FullDiskFailsTheWriteThatReachesItAndReadErrorsAreNoEnd) {
     EXPECT_TRUE(in->failed());
 }
 
-TEST_F(PosixDrives, Utf8PathsAreHostPathsThatAreValidUtf8) {
+TEST_F(PosixDrives, Utf8PathsAreHostPathsThatAreValidUtf8OrSayWhyNot) {
+    using namespace std::string_literals;
+    using platform::NoUtf8Path;
+    using platform::Utf8Path;
     auto drives = host({{"QUORVEL_DRIVE_C", "/srv/c"}});
-    EXPECT_EQ(drives.utf8PathOf("C:\\src\\x.c"), "/srv/c/src/x.c");
-    EXPECT_EQ(drives.utf8PathOf("C:\\M\xC3\xBCller\\x.c"), "/srv/c/M\xC3\xBCller/x.c");
-    EXPECT_EQ(drives.utf8PathOf("C:\\M\xFCller\\x.c"), std::nullopt);
-    EXPECT_EQ(drives.utf8PathOf("D:\\src\\x.c"), std::nullopt);
+    EXPECT_EQ(drives.utf8PathOf("C:\\src\\x.c"), Utf8Path("/srv/c/src/x.c"));
+    EXPECT_EQ(drives.utf8PathOf("C:\\M\xC3\xBCller\\x.c"), Utf8Path("/srv/c/M\xC3\xBCller/x.c"));
+    EXPECT_EQ(drives.utf8PathOf("C:\\M\xFCller\\x.c"), Utf8Path(NoUtf8Path::NotUtf8));
+    EXPECT_EQ(drives.utf8PathOf("D:\\src\\x.c"), Utf8Path(NoUtf8Path::UnmappedDrive));
+    EXPECT_EQ(drives.utf8PathOf("e:x.c"), Utf8Path(NoUtf8Path::UnmappedDrive));
+    // Both faults: the drive is told, as it names nothing whatever its bytes.
+    EXPECT_EQ(drives.utf8PathOf("D:\\M\xFCller"), Utf8Path(NoUtf8Path::UnmappedDrive));
+    EXPECT_EQ(drives.utf8PathOf("C:\\a.c\0.h"s), Utf8Path(NoUtf8Path::OtherName));
+    EXPECT_EQ(drives.hostPathOf("C:\\M\xFCller\\x.c"), "/srv/c/M\xFCller/x.c");
 }

@@ -182,10 +182,16 @@ TEST_F(WindowsFolders, DialogPathsGetBackslashes) {
 
 TEST_F(WindowsFolders, Utf8PathsAreConvertedFromTheAnsiCodePage) {
     using namespace std::string_literals;
-    EXPECT_EQ(host->utf8PathOf("C:\\my dir\\x.c"), "C:\\my dir\\x.c");
-    EXPECT_EQ(host->utf8PathOf(""), "");
-    EXPECT_EQ(host->utf8PathOf("C:\\a.c\0.h"s), std::nullopt);
+    using platform::NoUtf8Path;
+    using platform::Utf8Path;
+    EXPECT_EQ(host->utf8PathOf("C:\\my dir\\x.c"), Utf8Path("C:\\my dir\\x.c"));
+    EXPECT_EQ(host->utf8PathOf(""), Utf8Path(""));
+    EXPECT_EQ(host->utf8PathOf("C:\\a.c\0.h"s), Utf8Path(NoUtf8Path::OtherName));
+    EXPECT_EQ(host->utf8PathOf("C:\\inc."), Utf8Path(NoUtf8Path::OtherName));
+    // A path is its own host path here, on a drive that answers or not.
+    EXPECT_EQ(host->utf8PathOf("Q:\\inc"), Utf8Path("Q:\\inc"));
     if (GetACP() != 1252)
         GTEST_SKIP() << "the system code page is " << GetACP() << ", not Windows-1252";
-    EXPECT_EQ(host->utf8PathOf("C:\\M\xFCller\\\x80.c"), "C:\\M\xC3\xBCller\\\xE2\x82\xAC.c");
+    EXPECT_EQ(host->utf8PathOf("C:\\M\xFCller\\\x80.c"),
+              Utf8Path("C:\\M\xC3\xBCller\\\xE2\x82\xAC.c"));
 }
