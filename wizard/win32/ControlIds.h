@@ -49,6 +49,10 @@ enum ControlId : int {
     FooterBand = 410,
 };
 
+/// The window property that a path field carries while it is shown red (nothing exists under
+/// its path), so that a program driving the window can tell the colour.
+inline constexpr char missingPathProperty[] = "TessellonMissingPath";
+
 /// The number of pages.
 inline constexpr int pageCount = 4;
 

@@ -105,6 +105,8 @@ LRESULT CALLBACK TessellonWindow::procedure(HWND window, UINT message, WPARAM wP
     auto* wizard = reinterpret_cast<TessellonWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        if (wizard)
+            wizard->removeMarks();
         delete wizard;
         return DefWindowProcA(window, message, wParam, lParam);
     }
@@ -236,7 +238,16 @@ void TessellonWindow::mark(int id, bool exists) {
     if (missing[id] == !exists)
         return;
     missing[id] = !exists;
+    if (exists)
+        RemovePropA(form->control(id), missingPathProperty);
+    else
+        SetPropA(form->control(id), missingPathProperty, reinterpret_cast<HANDLE>(1));
     InvalidateRect(form->control(id), nullptr, TRUE);
+}
+
+void TessellonWindow::removeMarks() {
+    for (const auto& [id, red] : missing)
+        RemovePropA(form->control(id), missingPathProperty);
 }
 
 void TessellonWindow::runPathsRule() {

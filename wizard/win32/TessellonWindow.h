@@ -39,7 +39,9 @@ private:
     std::string textOf(int id) const;
     void runPathsRule();
     void runPersonalitiesRule();
+    /// Shows the path field red or black; see missingPathProperty.
     void mark(int id, bool exists);
+    void removeMarks();
     void showPage(int number);
     void updateButtons();
     void next();
