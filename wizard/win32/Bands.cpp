@@ -25,7 +25,8 @@ HBITMAP bitmapOfXpm(const char* const* xpm) {
     std::map<std::string, std::uint32_t> palette;
     for (int i = 1; i <= colours; ++i) {
         const char* line = xpm[i];
-        const char* hash = std::strchr(line, '#');
+        // The key itself may hold a "#": the colour follows it.
+        const char* hash = std::strchr(line + keyLength, '#');
         if (!hash)
             return nullptr;
         palette[std::string(line, static_cast<std::size_t>(keyLength))] =
