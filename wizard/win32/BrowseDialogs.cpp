@@ -32,7 +32,7 @@ std::string folderOf(const std::string& start) {
     if (separator == std::string::npos)
         return start;
     return start.substr(0, separator == 0 || (separator == 2 && start[1] == ':') ? separator + 1
-                                                                                    : separator);
+                                                                                 : separator);
 }
 
 struct FolderRequest {
@@ -66,8 +66,8 @@ std::string browseForFile(HWND owner, const char* caption, const char* filter,
     dialog.lpstrInitialDir = folder.c_str();
     dialog.lpstrTitle = caption;
     // The current folder stays where it is: settings.txt is read and written there.
-    dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
-                   OFN_EXPLORER;
+    dialog.Flags =
+        OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_EXPLORER;
     if (!GetOpenFileNameA(&dialog))
         return {};
     return chosen.data();

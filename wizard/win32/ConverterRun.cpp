@@ -31,11 +31,6 @@ std::wstring withEditLineBreaks(const std::wstring& text) {
     return shown;
 }
 
-/// Text of the wizard's own, in the ANSI code page like every text it handles.
-std::wstring wideOf(const char* text) {
-    return LogDecoder(CP_ACP).decode(text);
-}
-
 } // namespace
 
 void TessellonWindow::accept() {
@@ -44,13 +39,13 @@ void TessellonWindow::accept() {
     std::vector<std::string> items{wizard::converterProgram};
     for (std::string& argument : wizard::converterArguments(values, extensionValue))
         items.push_back(std::move(argument));
-    setLog(wideOf(texts::initialising));
+    setLog(wideOfAnsi(texts::initialising));
     decoder = LogDecoder(CP_ACP);
     ++runTag;
     converterProcess = ConverterChild::start(wizard::windowsCommandLine(items),
                                              {window, outputArrived, childEnded, runTag});
     if (!converterProcess)
-        appendToLog(wideOf(texts::couldNotExecute));
+        appendToLog(wideOfAnsi(texts::couldNotExecute));
 }
 
 void TessellonWindow::readFromStdout(WPARAM tag, LPARAM chunk) {
@@ -71,11 +66,14 @@ void TessellonWindow::processExit(WPARAM tag, LPARAM exitCode) {
         appendToLog(rest);
     converterProcess.reset();
     const auto code = static_cast<DWORD>(exitCode);
-    const wizard::RunOutcome outcome = wizard::outcomeOf(endedNormally(code), static_cast<int>(code));
+    const wizard::RunOutcome outcome =
+        wizard::outcomeOf(endedNormally(code), static_cast<int>(code));
     if (outcome.showFailureBox) {
-        MessageBoxA(nullptr, texts::failure, texts::failureCaption, MB_OK | MB_ICONINFORMATION);
+        // Without a parent, and modal for the whole wizard, which waits until it is closed.
+        MessageBoxA(nullptr, texts::failure, texts::failureCaption,
+                    MB_OK | MB_ICONINFORMATION | MB_TASKMODAL | MB_SETFOREGROUND);
     } else if (outcome.succeeded) {
-        appendToLog(wideOf(texts::converted));
+        appendToLog(wideOfAnsi(texts::converted));
         finishEnabled = false;
         updateButtons();
         SetWindowTextA(form->control(CancelButton), texts::close);

@@ -124,9 +124,9 @@ HWND Form::control(int id) const {
 HWND Form::add(HWND parent, int id, const char* windowClass, const char* text, DWORD style, int x,
                int y, int width, int height, HFONT controlFont) {
     const DWORD extended = std::string(windowClass) == "EDIT" ? WS_EX_CLIENTEDGE : 0;
-    HWND created = CreateWindowExA(extended, windowClass, text, style, x, y, width, height, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
-                                   nullptr);
+    HWND created =
+        CreateWindowExA(extended, windowClass, text, style, x, y, width, height, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
     SendMessageA(created, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont), FALSE);
     if (id > 0)
         controls[id] = created;
@@ -159,8 +159,8 @@ void Form::addWrapped(HWND parent, const char* text, int x, int y, int width, in
 void Form::createFraming(int number) {
     HWND parent = page(number);
     const std::string release = releaseText();
-    HWND band = add(parent, HeaderBand + number, "STATIC", "", child | SS_OWNERDRAW | SS_NOTIFY,
-                    0, 0, pageWidth, 36, font);
+    HWND band = add(parent, HeaderBand + number, "STATIC", "", child | SS_OWNERDRAW | SS_NOTIFY, 0,
+                    0, pageWidth, 36, font);
     addTip(band, release.c_str());
     add(parent, FooterBand + number, "STATIC", "", child | SS_OWNERDRAW, 0, 390, pageWidth, 20,
         font);
@@ -208,8 +208,8 @@ void Form::createPage0() {
     add(p, -1, "BUTTON", texts::projectBox, groupBox, 20, 290, 500, 87, font);
     add(p, -1, "STATIC", texts::folderLabel, label, 20 + 10, 290 + 21, 40, 20, font);
     add(p, -1, "STATIC", texts::nameLabel, label, 20 + 10, 290 + 56, 40, 20, font);
-    add(p, CorvaneProjectBrowseBtn, "BUTTON", texts::browse, pushButton, 20 + 410, 290 + 20, 75,
-        25, font);
+    add(p, CorvaneProjectBrowseBtn, "BUTTON", texts::browse, pushButton, 20 + 410, 290 + 20, 75, 25,
+        font);
     addTip(add(p, CorvaneProjectEdit, "EDIT", "", edit, 20 + 120, 290 + 20, 280, 25, font),
            texts::destinationTip);
     addTip(add(p, CorvaneNameEdit, "EDIT", "", edit, 20 + 120, 290 + 55, 280, 25, font),
@@ -278,8 +278,8 @@ void Form::createButtons() {
     EnableWindow(add(window, HelpButton, "BUTTON", "&Help", pushButton, margin, buttonY,
                      buttonWidth, buttonHeight, font),
                  FALSE);
-    add(window, BackButton, "BUTTON", "< &Back", pushButton, right - 3 * buttonWidth - 12,
-        buttonY, buttonWidth, buttonHeight, font);
+    add(window, BackButton, "BUTTON", "< &Back", pushButton, right - 3 * buttonWidth - 12, buttonY,
+        buttonWidth, buttonHeight, font);
     add(window, NextButton, "BUTTON", "&Next >", pushButton | BS_DEFPUSHBUTTON,
         right - 2 * buttonWidth - 6, buttonY, buttonWidth, buttonHeight, font);
     add(window, FinishButton, "BUTTON", "&Finish", pushButton & ~WS_VISIBLE,

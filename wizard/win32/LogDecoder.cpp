@@ -66,6 +66,10 @@ std::wstring LogDecoder::decode(const std::string& chunk) {
     return wideOf(codePage, whole);
 }
 
+std::wstring wideOfAnsi(const std::string& bytes) {
+    return wideOf(CP_ACP, bytes);
+}
+
 std::wstring LogDecoder::finish() {
     std::string rest;
     rest.swap(pending);

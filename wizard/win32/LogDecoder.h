@@ -24,4 +24,7 @@ private:
     std::string pending;
 };
 
+/// The text of bytes in the system's ANSI code page, as the wizard keeps its own texts.
+std::wstring wideOfAnsi(const std::string& bytes);
+
 } // namespace tessellon

@@ -23,6 +23,24 @@ constexpr int pageOneFields[] = {CVIWorkspaceEdit, CVIInstallEdit, CorvaneProjec
                                  CorvaneNameEdit};
 constexpr int personalityFields[] = {MsgPersonEdit, AnalPersonEdit, CmpPersonEdit};
 
+/// A browse button, the field its choice goes to, and its dialog: a file dialog with the
+/// filter, or the folder picker when there is none.
+struct BrowseButton {
+    int button;
+    int target;
+    const char* caption;
+    const char* filter;
+};
+
+constexpr BrowseButton browseButtons[] = {
+    {CVIWorkspaceBrowseBtn, CVIWorkspaceEdit, texts::browseWorkspace, texts::workspaceFilter},
+    {CVIInstallBrowseBtn, CVIInstallEdit, texts::browseInstall, nullptr},
+    {CorvaneProjectBrowseBtn, CorvaneProjectEdit, texts::browseDestination, nullptr},
+    {MsgBrowseBtn, MsgPersonEdit, texts::browseMessage, texts::messageFilter},
+    {AnalBrowseBtn, AnalPersonEdit, texts::browseAnalyser, texts::analyserFilter},
+    {CmpBrowseBtn, CmpPersonEdit, texts::browseCompiler, texts::compilerFilter},
+};
+
 /// Tells the wizard of every key released in a line edit, which runs the page's rule again.
 LRESULT CALLBACK editProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                DWORD_PTR wizardWindow) {
@@ -39,9 +57,9 @@ bool registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
     wizardClass.lpfnWndProc = procedure;
     wizardClass.hInstance = instance;
     wizardClass.hIcon = LoadIconA(instance, "IDI_ICON1");
-    wizardClass.hIconSm = static_cast<HICON>(
-        LoadImageA(instance, "IDI_ICON1", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                   GetSystemMetrics(SM_CYSMICON), 0));
+    wizardClass.hIconSm = static_cast<HICON>(LoadImageA(instance, "IDI_ICON1", IMAGE_ICON,
+                                                        GetSystemMetrics(SM_CXSMICON),
+                                                        GetSystemMetrics(SM_CYSMICON), 0));
     wizardClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     wizardClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     wizardClass.lpszClassName = windowClass;
@@ -55,10 +73,10 @@ HWND TessellonWindow::create(HINSTANCE instance, std::unique_ptr<platform::Host>
     InitCommonControlsEx(&common);
     if (!registerWindowClass(instance, procedure))
         return nullptr;
-    HWND window = CreateWindowExA(WS_EX_CONTROLPARENT, windowClass, texts::caption,
-                                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, 554, 485, nullptr, nullptr,
-                                  instance, host.get());
+    HWND window =
+        CreateWindowExA(WS_EX_CONTROLPARENT, windowClass, texts::caption,
+                        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
+                        CW_USEDEFAULT, 554, 485, nullptr, nullptr, instance, host.get());
     if (!window)
         return nullptr;
     host.release(); // the window owns it now
@@ -177,13 +195,7 @@ void TessellonWindow::command(int id, int notification) {
     case MsgBrowseBtn:
     case AnalBrowseBtn:
     case CmpBrowseBtn:
-        browseInto(id == CVIWorkspaceBrowseBtn    ? CVIWorkspaceEdit
-                   : id == CVIInstallBrowseBtn    ? CVIInstallEdit
-                   : id == CorvaneProjectBrowseBtn ? CorvaneProjectEdit
-                   : id == MsgBrowseBtn           ? MsgPersonEdit
-                   : id == AnalBrowseBtn          ? AnalPersonEdit
-                                                  : CmpPersonEdit,
-                   id);
+        browse(id);
         return;
     case NextButton:
         next();
@@ -211,8 +223,8 @@ void TessellonWindow::command(int id, int notification) {
 std::string TessellonWindow::textOf(int id) const {
     HWND control = form->control(id);
     std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(control, &text[0],
-                                                        static_cast<int>(text.size()))));
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextA(control, &text[0], static_cast<int>(text.size()))));
     return text;
 }
 
@@ -261,8 +273,9 @@ void TessellonWindow::runPathsRule() {
 
 void TessellonWindow::runPersonalitiesRule() {
     const wizard::PersonalitiesPage page = wizard::personalitiesPage(*host, fields());
-    const std::pair<int, wizard::PathMark> marks[] = {
-        {MsgPersonEdit, page.message}, {AnalPersonEdit, page.analyser}, {CmpPersonEdit, page.compiler}};
+    const std::pair<int, wizard::PathMark> marks[] = {{MsgPersonEdit, page.message},
+                                                      {AnalPersonEdit, page.analyser},
+                                                      {CmpPersonEdit, page.compiler}};
     for (const auto& [id, pathMark] : marks) {
         if (pathMark != wizard::PathMark::Unchanged)
             mark(id, pathMark == wizard::PathMark::Exists);
@@ -274,7 +287,8 @@ void TessellonWindow::runPersonalitiesRule() {
 void TessellonWindow::updateButtons() {
     const bool last = current == pageCount - 1;
     EnableWindow(form->control(BackButton), current > 0);
-    EnableWindow(form->control(NextButton), !last && nextEnabled[static_cast<std::size_t>(current)]);
+    EnableWindow(form->control(NextButton),
+                 !last && nextEnabled[static_cast<std::size_t>(current)]);
     ShowWindow(form->control(NextButton), last ? SW_HIDE : SW_SHOWNA);
     EnableWindow(form->control(FinishButton), last && finishEnabled);
     ShowWindow(form->control(FinishButton), last ? SW_SHOWNA : SW_HIDE);
@@ -285,6 +299,10 @@ void TessellonWindow::showPage(int number) {
     current = number;
     ShowWindow(form->page(current), SW_SHOW);
     updateButtons();
+    // Focus left on a control now hidden or disabled would take the keys nowhere.
+    HWND focus = GetFocus();
+    if (!focus || !IsWindowVisible(focus) || !IsWindowEnabled(focus))
+        SetFocus(GetNextDlgTabItem(window, nullptr, FALSE));
 }
 
 void TessellonWindow::next() {
@@ -303,41 +321,24 @@ void TessellonWindow::back() {
 void TessellonWindow::leaveExtensionsPage() {
     const wizard::WizardFields values = fields();
     extensionValue = wizard::extensionValueOf(values);
-    const std::string bytes = wizard::summaryOf(values, extensionValue);
-    setLog(LogDecoder(CP_ACP).decode(bytes));
+    setLog(wideOfAnsi(wizard::summaryOf(values, extensionValue)));
     finishEnabled = true;
 }
 
-void TessellonWindow::browseInto(int target, int button) {
-    std::string chosen;
-    switch (button) {
-    case CVIWorkspaceBrowseBtn:
-        chosen = browseForFile(window, texts::browseWorkspace, texts::workspaceFilter,
-                               lastBrowsePath);
-        break;
-    case CVIInstallBrowseBtn:
-        chosen = browseForFolder(window, texts::browseInstall, lastBrowsePath);
-        break;
-    case CorvaneProjectBrowseBtn:
-        chosen = browseForFolder(window, texts::browseDestination, lastBrowsePath);
-        break;
-    case MsgBrowseBtn:
-        chosen = browseForFile(window, texts::browseMessage, texts::messageFilter, lastBrowsePath);
-        break;
-    case AnalBrowseBtn:
-        chosen =
-            browseForFile(window, texts::browseAnalyser, texts::analyserFilter, lastBrowsePath);
-        break;
-    default:
-        chosen =
-            browseForFile(window, texts::browseCompiler, texts::compilerFilter, lastBrowsePath);
-        break;
-    }
-    const std::string path = toNativeSeparators(chosen);
-    if (path.empty())
+void TessellonWindow::browse(int button) {
+    for (const BrowseButton& browsed : browseButtons) {
+        if (browsed.button != button)
+            continue;
+        const std::string chosen =
+            browsed.filter ? browseForFile(window, browsed.caption, browsed.filter, lastBrowsePath)
+                           : browseForFolder(window, browsed.caption, lastBrowsePath);
+        const std::string path = toNativeSeparators(chosen);
+        if (path.empty())
+            return;
+        lastBrowsePath = path;
+        SetWindowTextA(form->control(browsed.target), path.c_str());
         return;
-    lastBrowsePath = path;
-    SetWindowTextA(form->control(target), path.c_str());
+    }
 }
 
 void TessellonWindow::loadSettings() {

@@ -47,7 +47,8 @@ private:
     void next();
     void back();
     void leaveExtensionsPage();
-    void browseInto(int target, int button);
+    /// The dialog of a browse button; the choice goes into the button's field.
+    void browse(int button);
     void loadSettings();
 
     // A run of the converter.

@@ -10,9 +10,9 @@ namespace {
 struct SplitOutput {
     const char* name;
     UINT codePage;
-    std::string first;  ///< the bytes of the first read
-    std::string second; ///< the bytes of the second read
-    std::wstring text;  ///< what the two decode to together
+    std::string first;      ///< the bytes of the first read
+    std::string second;     ///< the bytes of the second read
+    std::wstring text;      ///< what the two decode to together
     std::wstring firstText; ///< what the first read alone decodes to
 };
 

@@ -56,17 +56,16 @@ bool saveClientArea(HWND window, const std::string& file) {
 class ExamplePaths {
 public:
     ExamplePaths() {
-        for (const char* folder : {"C:\\examples", "C:\\examples\\weather", "C:\\Program Files",
-                                   "C:\\Program Files\\National Instruments",
-                                   "C:\\Program Files\\National Instruments\\CVI85", "C:\\out",
-                                   "C:\\personalities"}) {
+        for (const char* folder :
+             {"C:\\examples", "C:\\examples\\weather", "C:\\Program Files",
+              "C:\\Program Files\\National Instruments",
+              "C:\\Program Files\\National Instruments\\CVI85", "C:\\out", "C:\\personalities"}) {
             if (CreateDirectoryA(folder, nullptr))
                 made.insert(made.begin(), folder);
         }
-        for (const char* file : {"C:\\examples\\weather\\weather.cws",
-                                 "C:\\personalities\\misra.p_a"}) {
-            HANDLE created =
-                CreateFileA(file, GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+        for (const char* file :
+             {"C:\\examples\\weather\\weather.cws", "C:\\personalities\\misra.p_a"}) {
+            HANDLE created = CreateFileA(file, GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
             if (created != INVALID_HANDLE_VALUE) {
                 CloseHandle(created);
                 files.push_back(file);
@@ -113,8 +112,7 @@ int main(int argc, char** argv) {
         // What the screen shows is drawn once the window has handled its paint messages.
         RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         Sleep(500);
-        const std::string file =
-            folder + "\\tessellon-win32-page" + std::to_string(page) + ".bmp";
+        const std::string file = folder + "\\tessellon-win32-page" + std::to_string(page) + ".bmp";
         if (!saveClientArea(window, file)) {
             std::fprintf(stderr, "could not write %s\n", file.c_str());
             return 1;

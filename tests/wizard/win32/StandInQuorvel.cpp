@@ -41,8 +41,8 @@ int main(int argc, char** argv) {
         _setmode(_fileno(stdout), _O_BINARY);
         const std::string output = bytesOfHex(hex);
         const char* split = std::getenv("STANDIN_SPLIT");
-        const std::size_t first = split ? std::min<std::size_t>(std::stoul(split), output.size())
-                                        : output.size();
+        const std::size_t first =
+            split ? std::min<std::size_t>(std::stoul(split), output.size()) : output.size();
         std::fwrite(output.data(), 1, first, stdout);
         std::fflush(stdout);
         if (first < output.size()) {

@@ -1,8 +1,8 @@
 // Tessellon.exe driven as a user would: typing into its fields, pressing its buttons and
 // reading what it shows, with the real Quorvel.exe or a stand-in on the search path.
 // Needs an X display under Wine (xvfb-run -a).
-#include <gtest/gtest.h>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <string>
 #include <windows.h>
 
@@ -55,9 +55,9 @@ std::string hexOf(const std::string& bytes) {
 
 std::wstring wide(const std::string& ansi) {
     std::wstring text(ansi.size(), L'\0');
-    text.resize(static_cast<std::size_t>(MultiByteToWideChar(
-        CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), &text[0],
-        static_cast<int>(text.size()))));
+    text.resize(static_cast<std::size_t>(
+        MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), &text[0],
+                            static_cast<int>(text.size()))));
     return text;
 }
 
@@ -168,13 +168,14 @@ TEST(TessellonWindow, ConvertsTheExampleThroughItsFourPages) {
                         "  Creating Group - weather\r\n"
                         "  Creating Group - station\r\n"
                         "  Creating Analyser Personality - " +
-                        out + "\\weather\\station\\person\\station.p_a\r\n"
-                              "  Creating Group - Source Files\r\n"
-                              "  Creating Group - Sensor Drivers\r\n"
-                              "  Creating Group - display\r\n"
-                              "  Creating Group - Source Files\r\n"
-                              "Corvane/Corvane++ Project Completed!\r\n"
-                              "Project Converted Successfully!"));
+                        out +
+                        "\\weather\\station\\person\\station.p_a\r\n"
+                        "  Creating Group - Source Files\r\n"
+                        "  Creating Group - Sensor Drivers\r\n"
+                        "  Creating Group - display\r\n"
+                        "  Creating Group - Source Files\r\n"
+                        "Corvane/Corvane++ Project Completed!\r\n"
+                        "Project Converted Successfully!"));
     EXPECT_FALSE(wizard.enabled(FinishButton));
     EXPECT_TRUE(exists(out + "\\weather.prj"));
     EXPECT_EQ(fileBytes(scratch / "settings.txt"),
@@ -205,8 +206,8 @@ TEST(TessellonWindow, AFailingRunShowsTheFailureBoxThenSavesTheSettings) {
     const std::string gone = scratch / "gone.cws";
     const std::string compiler = scratch / "cc.p_c";
     for (const std::string& file : {gone, compiler})
-        CloseHandle(CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
-                                nullptr));
+        CloseHandle(
+            CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     WizardDriver wizard(scratch.path(), {{"PATH", quorvelPath()}});
     ASSERT_TRUE(wizard.found());
     wizard.type(CVIWorkspaceEdit, gone);
@@ -237,14 +238,14 @@ TEST(TessellonWindow, AFailingRunShowsTheFailureBoxThenSavesTheSettings) {
 }
 
 TEST(TessellonWindow, CancelDuringARunKillsTheChildAndSavesTheSettings) {
-    Started started({{"PATH", standInPath()},
-                     {"STANDIN_SLEEP", "1"},
-                     {"STANDIN_OUTPUT", hexOf("working\n")}});
+    Started started(
+        {{"PATH", standInPath()}, {"STANDIN_SLEEP", "1"}, {"STANDIN_OUTPUT", hexOf("working\n")}});
     ASSERT_TRUE(started.wizard.found());
     started.walkToSummary(started.scratch.path());
     started.wizard.click(FinishButton);
     std::string pid;
-    ASSERT_TRUE(eventually([&] { return !(pid = fileBytes(started.scratch / "standin.pid")).empty(); }));
+    ASSERT_TRUE(
+        eventually([&] { return !(pid = fileBytes(started.scratch / "standin.pid")).empty(); }));
     HANDLE child = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(std::stoul(pid)));
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(WaitForSingleObject(child, 0), static_cast<DWORD>(WAIT_TIMEOUT));
@@ -258,9 +259,8 @@ TEST(TessellonWindow, CancelDuringARunKillsTheChildAndSavesTheSettings) {
 }
 
 TEST(TessellonWindow, FinishDuringARunStopsItAndStartsAfresh) {
-    Started started({{"PATH", standInPath()},
-                     {"STANDIN_SLEEP", "1"},
-                     {"STANDIN_OUTPUT", hexOf("working\n")}});
+    Started started(
+        {{"PATH", standInPath()}, {"STANDIN_SLEEP", "1"}, {"STANDIN_OUTPUT", hexOf("working\n")}});
     ASSERT_TRUE(started.wizard.found());
     started.walkToSummary(started.scratch.path());
     const std::string pidFile = started.scratch / "standin.pid";

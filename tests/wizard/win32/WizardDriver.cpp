@@ -175,17 +175,19 @@ HWND WizardDriver::control(int id) const {
 
 std::string WizardDriver::text(int id) const {
     HWND found = control(id);
-    std::vector<char> buffer(static_cast<std::size_t>(SendMessageA(found, WM_GETTEXTLENGTH, 0, 0)) + 1);
-    const LRESULT got = SendMessageA(found, WM_GETTEXT, buffer.size(),
-                                     reinterpret_cast<LPARAM>(buffer.data()));
+    std::vector<char> buffer(static_cast<std::size_t>(SendMessageA(found, WM_GETTEXTLENGTH, 0, 0)) +
+                             1);
+    const LRESULT got =
+        SendMessageA(found, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
     return std::string(buffer.data(), static_cast<std::size_t>(got));
 }
 
 std::wstring WizardDriver::wideText(int id) const {
     HWND found = control(id);
-    std::vector<wchar_t> buffer(static_cast<std::size_t>(SendMessageW(found, WM_GETTEXTLENGTH, 0, 0)) + 1);
-    const LRESULT got = SendMessageW(found, WM_GETTEXT, buffer.size(),
-                                     reinterpret_cast<LPARAM>(buffer.data()));
+    std::vector<wchar_t> buffer(
+        static_cast<std::size_t>(SendMessageW(found, WM_GETTEXTLENGTH, 0, 0)) + 1);
+    const LRESULT got =
+        SendMessageW(found, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
     return std::wstring(buffer.data(), static_cast<std::size_t>(got));
 }
 
