@@ -78,7 +78,7 @@ void TessellonWindow::processExit(WPARAM tag, LPARAM exitCode) {
         updateButtons();
         SetWindowTextA(form->control(CancelButton), texts::close);
     }
-    wizard::writeSettingsFile(*host, fields());
+    saveSettings();
 }
 
 void TessellonWindow::reject() {
@@ -91,6 +91,10 @@ void TessellonWindow::stopRunningConverter() {
         return;
     // Killed and waited for; what it still reports carries an old tag and is dropped.
     converterProcess.reset();
+    saveSettings();
+}
+
+void TessellonWindow::saveSettings() {
     wizard::writeSettingsFile(*host, fields());
 }
 

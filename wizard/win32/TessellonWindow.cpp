@@ -181,13 +181,13 @@ void TessellonWindow::command(int id, int notification) {
     case CorvaneProjectEdit:
     case CorvaneNameEdit:
         if (notification == EN_CHANGE)
-            runPathsRule();
+            Page0LineEdit_textchanged();
         return;
     case MsgPersonEdit:
     case AnalPersonEdit:
     case CmpPersonEdit:
         if (notification == EN_CHANGE)
-            runPersonalitiesRule();
+            Page1LineEdit_textchanged();
         return;
     case CVIWorkspaceBrowseBtn:
     case CVIInstallBrowseBtn:
@@ -262,7 +262,7 @@ void TessellonWindow::removeMarks() {
         RemovePropA(form->control(id), missingPathProperty);
 }
 
-void TessellonWindow::runPathsRule() {
+void TessellonWindow::Page0LineEdit_textchanged() {
     const wizard::PathsPage page = wizard::pathsPage(*host, fields());
     mark(CVIWorkspaceEdit, page.workspace == wizard::PathMark::Exists);
     mark(CVIInstallEdit, page.installFolder == wizard::PathMark::Exists);
@@ -271,7 +271,7 @@ void TessellonWindow::runPathsRule() {
     updateButtons();
 }
 
-void TessellonWindow::runPersonalitiesRule() {
+void TessellonWindow::Page1LineEdit_textchanged() {
     const wizard::PersonalitiesPage page = wizard::personalitiesPage(*host, fields());
     const std::pair<int, wizard::PathMark> marks[] = {{MsgPersonEdit, page.message},
                                                       {AnalPersonEdit, page.analyser},
@@ -356,10 +356,10 @@ void TessellonWindow::loadSettings() {
     }
     // A loaded value equal to the field's text changes nothing and so would not run the rule.
     if (remembered->installFolder)
-        runPathsRule();
+        Page0LineEdit_textchanged();
     if (remembered->messagePersonality || remembered->analyserPersonality ||
         remembered->compilerPersonality)
-        runPersonalitiesRule();
+        Page1LineEdit_textchanged();
 }
 
 } // namespace tessellon

@@ -37,8 +37,10 @@ private:
     // The pages.
     wizard::WizardFields fields() const;
     std::string textOf(int id) const;
-    void runPathsRule();
-    void runPersonalitiesRule();
+    /// Colours the three paths of the first page and enables its Next button.
+    void Page0LineEdit_textchanged();
+    /// Colours the personality paths and enables the page's Next button.
+    void Page1LineEdit_textchanged();
     /// Shows the path field red or black; see missingPathProperty.
     void mark(int id, bool exists);
     void removeMarks();
@@ -50,11 +52,14 @@ private:
     /// The dialog of a browse button; the choice goes into the button's field.
     void browse(int button);
     void loadSettings();
+    void saveSettings();
 
     // A run of the converter.
     void accept();
     void reject();
+    /// Appends a chunk of the converter's output to the log (chunk: a std::string* to take over).
     void readFromStdout(WPARAM tag, LPARAM chunk);
+    /// Reports how the converter ended and saves the settings.
     void processExit(WPARAM tag, LPARAM exitCode);
     /// Kills a child still running from an earlier run, so that nothing of it reaches the
     /// log or counts as an outcome; saves the settings when there was one.

@@ -237,10 +237,14 @@ void WizardDriver::click(int id) {
     SendMessageA(control(id), BM_CLICK, 0, 0);
 }
 
-HWND WizardDriver::messageBox() const {
-    Search search{process.dwProcessId, "#32770", "Tessellon", nullptr};
+HWND WizardDriver::dialog(const char* caption) const {
+    Search search{process.dwProcessId, "#32770", caption, nullptr};
     EnumWindows(findTopWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+HWND WizardDriver::messageBox() const {
+    return dialog("Tessellon");
 }
 
 std::string WizardDriver::messageText(HWND box) {

@@ -64,6 +64,8 @@ public:
     /// Presses the button.
     void click(int id);
 
+    /// The dialog with the caption that the program shows; null when there is none.
+    HWND dialog(const char* caption) const;
     /// The message box captioned "Tessellon" that the program shows; null when there is none.
     HWND messageBox() const;
     /// The text a message box shows.
