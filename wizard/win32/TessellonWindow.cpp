@@ -116,16 +116,17 @@ LRESULT CALLBACK TessellonWindow::procedure(HWND window, UINT message, WPARAM wP
         const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lParam);
         std::unique_ptr<platform::Host> host(
             static_cast<platform::Host*>(creation->lpCreateParams));
-        auto* wizard = new TessellonWindow(window, std::move(host));
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(wizard));
+        std::unique_ptr<TessellonWindow> wizard(new TessellonWindow(window, std::move(host)));
+        // The window holds its state until WM_NCDESTROY, its last message.
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(wizard.release()));
         return DefWindowProcA(window, message, wParam, lParam);
     }
     auto* wizard = reinterpret_cast<TessellonWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (message == WM_NCDESTROY) {
+        const std::unique_ptr<TessellonWindow> ending(wizard);
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        if (wizard)
-            wizard->removeMarks();
-        delete wizard;
+        if (ending)
+            ending->removeMarks();
         return DefWindowProcA(window, message, wParam, lParam);
     }
     return wizard ? wizard->handle(message, wParam, lParam)
