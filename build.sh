@@ -69,17 +69,18 @@ run_tests() {
     brief_fuzz
 }
 
-# MinGW-w64 cross-builds Quorvel.exe, Wine runs it, and GoogleTest's sources are built for it.
-windows_packages=(g++-mingw-w64-x86-64-posix wine64 googletest)
+# MinGW-w64 cross-builds Quorvel.exe and Tessellon.exe, Wine runs them, and GoogleTest's
+# sources are built for them; Xvfb (with xauth for xvfb-run) is the display of Tessellon.exe.
+windows_packages=(g++-mingw-w64-x86-64-posix wine64 googletest xvfb xauth)
 
-# Quorvel.exe and its unit tests built for Windows and run under Wine, together with the
-# end-to-end cases of build/dev run against Quorvel.exe.
+# Quorvel.exe, Tessellon.exe and their tests built for Windows and run under Wine on a virtual
+# display, together with the end-to-end cases of build/dev run against Quorvel.exe.
 windows_tests() {
     install_missing "${windows_packages[@]}"
     cmake --preset windows >/dev/null
     cmake --build --preset windows -j"$(nproc)"
-    echo "== Windows suite: Quorvel.exe and its tests under Wine =="
-    ctest --preset windows -j"$(nproc)"
+    echo "== Windows suite: Quorvel.exe, Tessellon.exe and their tests under Wine =="
+    xvfb-run -a ctest --preset windows -j"$(nproc)"
     echo "== The Windows zip =="
     cpack --preset windows >/dev/null
     tests/package/check-zip.sh build/windows

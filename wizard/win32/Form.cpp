@@ -1,0 +1,291 @@
+#include "Form.h"
+
+#include <commctrl.h>
+#include <string>
+
+#include "Bands.h"
+#include "WizardFields.h"
+#include "WizardTexts.h"
+
+namespace tessellon {
+
+namespace texts = wizard::texts;
+
+namespace {
+
+constexpr char pageClass[] = "TessellonPage";
+
+// The client area holds a page of 532 x 410 pixels with a margin of 11, a rule and the
+// wizard's buttons below it.
+constexpr int margin = 11;
+constexpr int pageWidth = 532;
+constexpr int pageHeight = 410;
+constexpr int clientWidth = pageWidth + 2 * margin;
+constexpr int clientHeight = 485;
+constexpr int ruleY = 440;
+constexpr int buttonY = 452;
+constexpr int buttonWidth = 80;
+constexpr int buttonHeight = 23;
+
+// The fixed geometry was laid out for the small dialog font of classic Windows.
+constexpr int dialogPointSize = 8;
+constexpr int welcomePointSize = 12;
+
+LRESULT CALLBACK pageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+    case WM_DRAWITEM:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        return SendMessageA(GetParent(page), message, wParam, lParam);
+    default:
+        return DefWindowProcA(page, message, wParam, lParam);
+    }
+}
+
+HFONT dialogFont(int points, HWND window) {
+    HDC screen = GetDC(window);
+    const int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(window, screen);
+    return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                       "MS Shell Dlg 2");
+}
+
+/// The tooltip of the header band: the program and its version.
+std::string releaseText() {
+    return std::string("Tessellon ") + QUORVEL_VERSION;
+}
+
+constexpr DWORD child = WS_CHILD | WS_VISIBLE;
+constexpr DWORD label = child | SS_LEFT | SS_NOPREFIX;
+constexpr DWORD edit = child | WS_TABSTOP | ES_AUTOHSCROLL;
+constexpr DWORD pushButton = child | WS_TABSTOP | BS_PUSHBUTTON;
+constexpr DWORD checkBox = child | WS_TABSTOP | BS_AUTOCHECKBOX;
+constexpr DWORD groupBox = child | BS_GROUPBOX;
+constexpr DWORD panel = child | SS_ETCHEDFRAME;
+
+} // namespace
+
+bool registerPageClass(HINSTANCE instance) {
+    WNDCLASSEXA page{};
+    page.cbSize = sizeof page;
+    page.lpfnWndProc = pageProcedure;
+    page.hInstance = instance;
+    page.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    page.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    page.lpszClassName = pageClass;
+    return RegisterClassExA(&page) != 0;
+}
+
+Form::Form(HINSTANCE instance, HWND window)
+    : instance(instance), window(window), font(dialogFont(dialogPointSize, window)),
+      welcomeFont(dialogFont(welcomePointSize, window)),
+      white(static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH))), header(headerBand()),
+      footer(footerBand()) {
+    tooltips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window,
+                               nullptr, instance, nullptr);
+    SendMessageA(tooltips, TTM_SETMAXTIPWIDTH, 0, 400);
+    for (int number = 0; number < pageCount; ++number) {
+        pages[static_cast<std::size_t>(number)] = CreateWindowExA(
+            WS_EX_CONTROLPARENT, pageClass, nullptr, WS_CHILD | (number == 0 ? WS_VISIBLE : 0),
+            margin, margin, pageWidth, pageHeight, window,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(Page0 + number)), instance, nullptr);
+        controls[Page0 + number] = page(number);
+        createFraming(number);
+    }
+    createPage0();
+    createPage1();
+    createPage2();
+    createPage3();
+    createButtons();
+
+    RECT frame{0, 0, clientWidth, clientHeight};
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));
+    AdjustWindowRectEx(&frame, style, FALSE, 0);
+    SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+Form::~Form() {
+    DeleteObject(font);
+    DeleteObject(welcomeFont);
+    DeleteObject(header);
+    DeleteObject(footer);
+}
+
+HWND Form::control(int id) const {
+    const auto found = controls.find(id);
+    return found == controls.end() ? nullptr : found->second;
+}
+
+HWND Form::add(HWND parent, int id, const char* windowClass, const char* text, DWORD style, int x,
+               int y, int width, int height, HFONT controlFont) {
+    const DWORD extended = std::string(windowClass) == "EDIT" ? WS_EX_CLIENTEDGE : 0;
+    HWND created =
+        CreateWindowExA(extended, windowClass, text, style, x, y, width, height, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+    SendMessageA(created, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont), FALSE);
+    if (id > 0)
+        controls[id] = created;
+    return created;
+}
+
+void Form::addTip(HWND control, const char* text) {
+    TTTOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = window;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = const_cast<char*>(text);
+    SendMessageA(tooltips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Form::addWrapped(HWND parent, const char* text, int x, int y, int width, int height) {
+    // A label cannot centre wrapped text vertically: it gets the height the text needs,
+    // placed in the middle of its box.
+    HDC dc = GetDC(parent);
+    HGDIOBJ old = SelectObject(dc, font);
+    RECT needed{0, 0, width, 0};
+    DrawTextA(dc, text, -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc, old);
+    ReleaseDC(parent, dc);
+    const int used = needed.bottom < height ? static_cast<int>(needed.bottom) : height;
+    add(parent, -1, "STATIC", text, label, x, y + (height - used) / 2, width, used, font);
+}
+
+void Form::createFraming(int number) {
+    HWND parent = page(number);
+    const std::string release = releaseText();
+    HWND band = add(parent, HeaderBand + number, "STATIC", "", child | SS_OWNERDRAW | SS_NOTIFY, 0,
+                    0, pageWidth, 36, font);
+    addTip(band, release.c_str());
+    add(parent, FooterBand + number, "STATIC", "", child | SS_OWNERDRAW, 0, 390, pageWidth, 20,
+        font);
+    // A sunken vertical line drawn in the middle of a frame 20 pixels wide.
+    add(parent, -1, "STATIC", "", child | SS_ETCHEDVERT, -8 + 9, 36, 2, 355, font);
+    add(parent, -1, "STATIC", "", child | SS_ETCHEDVERT, 521 + 9, 36, 2, 355, font);
+}
+
+void Form::drawBand(const DRAWITEMSTRUCT& item) const {
+    const bool isHeader = item.CtlID >= HeaderBand && item.CtlID < HeaderBand + pageCount;
+    HBITMAP image = isHeader ? header : footer;
+    BITMAP size{};
+    GetObjectA(image, sizeof size, &size);
+    HDC memory = CreateCompatibleDC(item.hDC);
+    HGDIOBJ old = SelectObject(memory, image);
+    SetStretchBltMode(item.hDC, COLORONCOLOR);
+    // Scaled to the label, as the label scales its contents.
+    StretchBlt(item.hDC, item.rcItem.left, item.rcItem.top, item.rcItem.right - item.rcItem.left,
+               item.rcItem.bottom - item.rcItem.top, memory, 0, 0, size.bmWidth, size.bmHeight,
+               SRCCOPY);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+}
+
+// Group boxes are siblings of what they frame, so that the controls report to the page;
+// each control sits at its place inside its box.
+void Form::createPage0() {
+    HWND p = page(0);
+    add(p, -1, "STATIC", "", panel, 20, 40, 500, 140, font);
+    add(p, -1, "STATIC", texts::welcome, label, 20 + 10, 40 + 10, 461, 21, welcomeFont);
+    addWrapped(p, texts::introduction, 20 + 10, 40 + 40, 481, 90);
+
+    add(p, -1, "BUTTON", texts::cviBox, groupBox, 20, 190, 500, 90, font);
+    add(p, -1, "STATIC", texts::workspaceLabel, label, 20 + 10, 190 + 20, 110, 20, font);
+    add(p, CVIWorkspaceBrowseBtn, "BUTTON", texts::browse, pushButton, 20 + 410, 190 + 20, 75, 25,
+        font);
+    add(p, -1, "STATIC", texts::installLabel, label, 20 + 10, 190 + 55, 110, 20, font);
+    add(p, CVIInstallBrowseBtn, "BUTTON", texts::browse, pushButton, 20 + 410, 190 + 55, 75, 25,
+        font);
+    add(p, CVIInstallEdit, "EDIT", wizard::defaultInstallFolder, edit, 20 + 120, 190 + 55, 280, 25,
+        font);
+    addTip(add(p, CVIWorkspaceEdit, "EDIT", "", edit, 20 + 120, 190 + 20, 280, 25, font),
+           texts::workspaceTip);
+
+    add(p, -1, "BUTTON", texts::projectBox, groupBox, 20, 290, 500, 87, font);
+    add(p, -1, "STATIC", texts::folderLabel, label, 20 + 10, 290 + 21, 40, 20, font);
+    add(p, -1, "STATIC", texts::nameLabel, label, 20 + 10, 290 + 56, 40, 20, font);
+    add(p, CorvaneProjectBrowseBtn, "BUTTON", texts::browse, pushButton, 20 + 410, 290 + 20, 75, 25,
+        font);
+    addTip(add(p, CorvaneProjectEdit, "EDIT", "", edit, 20 + 120, 290 + 20, 280, 25, font),
+           texts::destinationTip);
+    addTip(add(p, CorvaneNameEdit, "EDIT", "", edit, 20 + 120, 290 + 55, 280, 25, font),
+           texts::nameTip);
+}
+
+void Form::createPage1() {
+    HWND p = page(1);
+    add(p, -1, "STATIC", "", panel, 20, 40, 500, 100, font);
+    addWrapped(p, texts::personalities, 20 + 10, 40 + 10, 481, 84);
+
+    add(p, -1, "BUTTON", texts::compilerBox, groupBox, 20, 300, 500, 60, font);
+    add(p, CmpBrowseBtn, "BUTTON", texts::browse, pushButton, 20 + 420, 300 + 20, 75, 25, font);
+    addTip(add(p, CmpPersonEdit, "EDIT", "", edit, 20 + 10, 300 + 20, 390, 25, font),
+           texts::compilerTip);
+
+    add(p, -1, "BUTTON", texts::analyserBox, groupBox, 20, 230, 500, 60, font);
+    add(p, AnalBrowseBtn, "BUTTON", texts::browse, pushButton, 20 + 420, 230 + 20, 75, 25, font);
+    add(p, AnalPersonEdit, "EDIT", "", edit, 20 + 10, 230 + 20, 390, 25, font);
+
+    add(p, -1, "BUTTON", texts::messageBox, groupBox, 20, 160, 500, 60, font);
+    add(p, MsgBrowseBtn, "BUTTON", texts::browse, pushButton, 20 + 420, 160 + 20, 75, 25, font);
+    addTip(add(p, MsgPersonEdit, "EDIT", "", edit, 20 + 10, 160 + 20, 390, 25, font),
+           texts::messageTip);
+}
+
+void Form::createPage2() {
+    HWND p = page(2);
+    add(p, -1, "STATIC", "", panel, 20, 40, 500, 100, font);
+    addWrapped(p, texts::extensions, 20 + 10, 40 + 14, 481, 70);
+
+    const int x = 60, y = 160;
+    add(p, -1, "BUTTON", texts::extensionsBox, groupBox, x, y, 420, 160, font);
+    const auto box = [&](int id, int left, int top) {
+        add(p, id, "BUTTON", texts::extensionBoxes[id - cppCheck], checkBox, x + left, y + top, 50,
+            20, font);
+    };
+    box(ccCheck, 120, 35);
+    box(cxxCheck, 190, 35);
+    box(cCheck, 260, 35);
+    add(p, -1, "STATIC", texts::customLabel, label, x + 50, y + 116, 100, 20, font);
+    box(hCheck, 40, 75);
+    box(hhCheck, 120, 75);
+    box(hppCheck, 190, 75);
+    box(hxxCheck, 260, 75);
+    box(cppCheck, 40, 35);
+    addTip(add(p, CustExtEdit, "EDIT", "", edit, x + 160, y + 115, 144, 25, font),
+           texts::customTip);
+    add(p, cdbCheck, "BUTTON", texts::compilationDatabaseBox, checkBox, 60, 335, 420, 20, font);
+}
+
+void Form::createPage3() {
+    // The log holds the converter's output in any script: a window of wide characters.
+    HWND details = CreateWindowExW(
+        WS_EX_CLIENTEDGE, L"EDIT", L"",
+        child | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 15, 40, 505,
+        340, page(3), reinterpret_cast<HMENU>(static_cast<INT_PTR>(DetailsText)), instance,
+        nullptr);
+    SendMessageW(details, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    controls[DetailsText] = details;
+}
+
+void Form::createButtons() {
+    add(window, -1, "STATIC", "", child | SS_ETCHEDHORZ, margin, ruleY, pageWidth, 2, font);
+    const int right = margin + pageWidth;
+    EnableWindow(add(window, HelpButton, "BUTTON", "&Help", pushButton, margin, buttonY,
+                     buttonWidth, buttonHeight, font),
+                 FALSE);
+    add(window, BackButton, "BUTTON", "< &Back", pushButton, right - 3 * buttonWidth - 12, buttonY,
+        buttonWidth, buttonHeight, font);
+    add(window, NextButton, "BUTTON", "&Next >", pushButton | BS_DEFPUSHBUTTON,
+        right - 2 * buttonWidth - 6, buttonY, buttonWidth, buttonHeight, font);
+    add(window, FinishButton, "BUTTON", "&Finish", pushButton & ~WS_VISIBLE,
+        right - 2 * buttonWidth - 6, buttonY, buttonWidth, buttonHeight, font);
+    add(window, CancelButton, "BUTTON", "Cancel", pushButton, right - buttonWidth, buttonY,
+        buttonWidth, buttonHeight, font);
+}
+
+} // namespace tessellon
