@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs Quorvel and Tessellon on Debian.
-#   ./build.sh demo    install what is missing, build, convert the bundled example
+#   ./build.sh demo    install what is missing, build Quorvel alone, convert the bundled example
 #   ./build.sh test    install what is missing, build, run every test, then the Windows
 #                      build's tests under Wine, the converter's tests again under ASan and
 #                      UBSan and each fuzz target for 30 s
@@ -11,8 +11,11 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-# libc6 holds the code-page converters of iconv (gconv modules) that QUORVEL_CODEPAGE uses.
-packages=(cmake g++ make libc6 libgtest-dev libgmock-dev qt6-base-dev nlohmann-json3-dev clangd)
+# Quorvel alone: libc6 holds the code-page converters of iconv (gconv modules) that
+# QUORVEL_CODEPAGE uses, nlohmann-json3-dev the JSON library of the compilation database.
+converter_packages=(cmake g++ make libc6 nlohmann-json3-dev)
+# Everything: the tests, the wizard on Qt 6, and clangd, which the end-to-end tests run.
+packages=("${converter_packages[@]}" libgtest-dev libgmock-dev qt6-base-dev clangd)
 
 install_missing() {
     local missing=()
@@ -32,14 +35,16 @@ build() {
     cmake --build --preset dev -j"$(nproc)"
 }
 
+# Quorvel alone, in Release, in build/demo: no tests, no wizard, no Qt.
 demo() {
-    install_missing "${packages[@]}"
-    build
+    install_missing "${converter_packages[@]}"
+    cmake --preset demo >/dev/null
+    cmake --build --preset demo -j"$(nproc)"
     local out=out/example
     rm -rf "$out"
     mkdir -p "$out"
     # Drive C: is the repository itself, so the example's paths read as C:\examples\...
-    QUORVEL_DRIVE_C="$PWD" build/dev/converter/Quorvel \
+    QUORVEL_DRIVE_C="$PWD" build/demo/converter/Quorvel \
         'C:\examples\weather\weather.cws' 'C:\examples\cvi' 'C:\out\example' \
         -cdb 'C:\out\example\compile_commands.json'
     echo
@@ -147,7 +152,7 @@ brief_fuzz() {
 # Quorvel in Release (-O2) and the benchmark runner, in their own build folder; the runner's
 # options (--runs N, --seed N, --work FOLDER) pass through.
 run_bench() {
-    install_missing cmake g++ make
+    install_missing "${converter_packages[@]}"
     cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
         -DQUORVEL_WERROR=ON -DQUORVEL_BUILD_TESTS=OFF -DQUORVEL_BUILD_WIZARD=OFF >/dev/null
     cmake --build build/bench -j"$(nproc)" --target quorvel-bench

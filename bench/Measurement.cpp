@@ -11,15 +11,21 @@ double median(std::vector<double> values) {
 }
 
 std::vector<Samples> interleaved(int rounds, const std::vector<std::function<ChildRun()>>& commands,
-                                 const std::function<void()>& prepare) {
+                                 const std::function<void()>& prepare,
+                                 const std::vector<int>& runsPerRound) {
     std::vector<Samples> samples(commands.size());
     for (int round = 0; round < rounds; ++round) {
         for (std::size_t step = 0; step < commands.size(); ++step) {
             const std::size_t which = (round + step) % commands.size();
-            prepare();
-            const ChildRun run = commands[which]();
-            samples[which].seconds.push_back(run.seconds);
-            samples[which].peakKib = std::max(samples[which].peakKib, run.peakKib);
+            const int runs = runsPerRound.empty() ? 1 : runsPerRound[which];
+            double total = 0;
+            for (int i = 0; i < runs; ++i) {
+                prepare();
+                const ChildRun run = commands[which]();
+                total += run.seconds;
+                samples[which].peakKib = std::max(samples[which].peakKib, run.peakKib);
+            }
+            samples[which].seconds.push_back(total / runs);
         }
     }
     return samples;

@@ -10,17 +10,19 @@ double median(std::vector<double> values);
 
 /// The timings of one command over several rounds.
 struct Samples {
+    /// One value a round: the mean of the command's runs in that round.
     std::vector<double> seconds;
     /// The highest peak memory of any round, in KiB.
     long peakKib = 0;
 };
 
-/// Runs every command once per round, each round starting one command later, so that a
-/// drift in the machine's load falls on all of them alike. prepare runs before every
-/// command, outside the timing. A command that does not run as it should throws from
-/// its own function.
+/// Runs every command runsPerRound[i] times per round (once when runsPerRound is empty),
+/// each round starting one command later, so that a drift in the machine's load falls on
+/// all of them alike. prepare runs before every run, outside the timing. A command that
+/// does not run as it should throws from its own function.
 std::vector<Samples> interleaved(int rounds, const std::vector<std::function<ChildRun()>>& commands,
-                                 const std::function<void()>& prepare);
+                                 const std::function<void()>& prepare,
+                                 const std::vector<int>& runsPerRound = {});
 
 /// a.seconds[i] / b.seconds[i] for every round both have.
 std::vector<double> roundRatios(const Samples& a, const Samples& b);

@@ -36,3 +36,21 @@ TEST(Interleaved, StartsEachRoundOneCommandLaterAndPreparesBeforeEveryCommand) {
     EXPECT_EQ(roundRatios(samples[0], samples[1]),
               (std::vector<double>{102.0 / 204, 112.0 / 208, 116.0 / 218}));
 }
+
+TEST(Interleaved, RunsACommandItsNumberOfTimesARoundAndKeepsTheMeanOfThoseRuns) {
+    std::string order;
+    auto command = [&order](char name) {
+        return [&order, name] {
+            order += name;
+            ChildRun run;
+            run.status = 0;
+            run.seconds = static_cast<double>(order.size());
+            return run;
+        };
+    };
+    const auto samples =
+        interleaved(2, {command('a'), command('b')}, [&order] { order += '.'; }, {3, 1});
+    EXPECT_EQ(order, ".a.a.a.b.b.a.a.a");
+    EXPECT_EQ(samples[0].seconds, (std::vector<double>{(2.0 + 4 + 6) / 3, (12.0 + 14 + 16) / 3}));
+    EXPECT_EQ(samples[1].seconds, (std::vector<double>{8, 10}));
+}
