@@ -5,6 +5,7 @@
 #include "CviClangFlags.h"
 #include "Host.h"
 #include "ProjectGroup.h"
+#include "StringHelpers.h"
 
 namespace {
 
@@ -26,10 +27,7 @@ std::string reasonFor(const std::string& path, platform::NoUtf8Path why) {
         return "the system would take it for another name";
     if (path.size() < 2 || path[1] != ':')
         return "it lies on no drive";
-    const char letter = path[0];
-    const char upper =
-        (letter >= 'a' && letter <= 'z') ? static_cast<char>(letter - 'a' + 'A') : letter;
-    return std::string("drive ") + upper + ": is not mapped";
+    return "drive " + toUpper(path.substr(0, 1)) + ": is not mapped";
 }
 
 } // namespace

@@ -88,13 +88,6 @@ std::string driveFromCviPath(const std::string& path) {
     return drive;
 }
 
-std::string toUpper(std::string text) {
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return text;
-}
-
 CviProjectParser::CviProjectParser(WorkspaceConverter* converter) : converter(converter) {}
 
 void CviProjectParser::open(const std::string& path) {

@@ -14,8 +14,6 @@ std::string lineValue(const std::string& line);
 /// The drive form of a CVI absolute path: \c\dir\x.h becomes c:\dir\x.h, "\" becomes
 /// empty; a path that does not begin with "\" is returned unchanged.
 std::string driveFromCviPath(const std::string& path);
-/// text with the letters a to z in upper case; every other byte unchanged.
-std::string toUpper(std::string text);
 
 /// Reads one CVI project file into a group: source files into folder groups below
 /// it, include folders and definitions into the group itself. Reused for every project.

@@ -46,3 +46,10 @@ std::string beforeLastBackslash(const std::string& path) {
     const std::size_t slash = path.rfind('\\');
     return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
+
+std::string toUpper(std::string text) {
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return text;
+}

@@ -29,3 +29,6 @@ std::string folderOf(const std::string& path);
 
 /// The text of path up to, not including, its last "\"; empty when it has none.
 std::string beforeLastBackslash(const std::string& path);
+
+/// text with the letters a to z in upper case; every other byte unchanged.
+std::string toUpper(std::string text);
