@@ -32,6 +32,10 @@ std::string reasonFor(const std::string& path, platform::NoUtf8Path why) {
 
 } // namespace
 
+std::string reasonForNoUtf8Path(const std::string& path, platform::NoUtf8Path why) {
+    return reasonFor(path, why);
+}
+
 std::vector<std::string> cviHeaderFolders(const std::string& cviDir, platform::Host& host) {
     std::vector<std::string> folders;
     for (const char* below : {"\\include", "\\include\\ansi", "\\sdk\\include"}) {
@@ -62,6 +66,8 @@ std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source,
     DatabaseEntry entry;
     entry.directory = std::get<std::string>(std::move(directory));
     entry.file = std::get<std::string>(std::move(file));
+    if (const std::string own = folderOf(source.file); !own.empty())
+        entry.searchedFolders.push_back(withoutTrailingSeparator(own));
     entry.arguments.emplace_back("clang");
     entry.arguments.insert(entry.arguments.end(), cviClangFlags.begin(), cviClangFlags.end());
     // A folder that names nothing here is of no use to clang; the others still are.
@@ -70,8 +76,10 @@ std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source,
         if (const auto* why = std::get_if<platform::NoUtf8Path>(&path))
             leftOut.push_back("include folder " + includeFolder + " (" +
                               reasonFor(includeFolder, *why) + ")");
-        else
+        else {
             entry.arguments.push_back("-I" + std::get<std::string>(path));
+            entry.searchedFolders.push_back(includeFolder);
+        }
     };
     // An empty folder or name would leave a bare "-I" or "-D", which takes the next
     // argument as its value.

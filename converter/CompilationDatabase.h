@@ -8,7 +8,8 @@
 
 namespace platform {
 class Host;
-}
+enum class NoUtf8Path;
+} // namespace platform
 
 /// One entry of a compilation database, as plain data: UTF-8 host paths.
 struct DatabaseEntry {
@@ -16,7 +17,13 @@ struct DatabaseEntry {
     /// The compiler and its arguments, the source file last.
     std::vector<std::string> arguments;
     std::string file;
+    /// The folders clang searches for the source's headers, in Windows form: the source's own
+    /// folder, then each "-I" folder of the arguments, in order.
+    std::vector<std::string> searchedFolders = {};
 };
+
+/// Why path has no UTF-8 host path, in the words of a left-out line ("drive E: is not mapped").
+std::string reasonForNoUtf8Path(const std::string& path, platform::NoUtf8Path why);
 
 /// The CVI installation's own header folders below cviDir that exist, in search order.
 std::vector<std::string> cviHeaderFolders(const std::string& cviDir, platform::Host& host);

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "CaseOverlayWriter.h"
 #include "CompilationDatabase.h"
 #include "Host.h"
 #include "OutputFile.h"
@@ -22,6 +23,9 @@ void writeCompilationDatabase(const WorkspaceConverter& converter, const std::st
             if (told.insert(part).second)
                 converter.printError("Left out of the Compilation Database: " + part);
     }
+    const std::optional<std::string> overlay = prepareCaseOverlay(converter, path, entries);
     const std::string text = renderCompilationDatabase(entries);
     OutputFile::create(host, path, [&text](OutputFile& file) { file.write(text); });
+    if (overlay)
+        writeCaseOverlay(converter, *overlay, entries);
 }

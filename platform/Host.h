@@ -28,6 +28,12 @@ enum class NoUtf8Path {
     OtherName,
 };
 
+/// One name in a folder, as Host::listFolder gives it.
+struct FolderEntry {
+    std::string name;
+    bool isFolder = false;
+};
+
 /// The UTF-8 host path of a Windows-form path, or why it has none.
 using Utf8Path = std::variant<std::string, NoUtf8Path>;
 
@@ -58,6 +64,15 @@ public:
 
     /// Creates one folder (its parent must exist) and tells an existing one apart.
     virtual FolderResult makeFolder(const std::string& path) = 0;
+
+    /// The names in a folder, "." and ".." left out, in no set order and in the form names
+    /// take here; a name on disk that has no such form, or that a Windows-form path would
+    /// split, is left out. Nothing when the folder cannot be listed (missing, not a folder,
+    /// unreadable).
+    virtual std::optional<std::vector<FolderEntry>> listFolder(const std::string& folder) = 0;
+
+    /// True when the host's file names ignore letter case, as Windows' do.
+    virtual bool namesIgnoreCase() const = 0;
 
     /// Opens a file's bytes for reading; null when it cannot be opened.
     virtual std::unique_ptr<ByteSource> openForReading(const std::string& path) = 0;

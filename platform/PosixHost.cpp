@@ -4,6 +4,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -206,6 +207,45 @@ FolderResult PosixHost::makeFolder(const std::string& path) {
     if (mkdir(host->c_str(), 0777) == 0)
         return FolderResult::Created;
     return errno == EEXIST ? FolderResult::AlreadyExists : FolderResult::Failed;
+}
+
+std::optional<std::vector<FolderEntry>> PosixHost::listFolder(const std::string& folder) {
+    const auto host = hostPathOf(folder);
+    if (!host || host->empty())
+        return std::nullopt;
+    DIR* listing = opendir(host->c_str());
+    if (!listing)
+        return std::nullopt;
+    std::vector<FolderEntry> entries;
+    bool failed = false;
+    for (;;) {
+        errno = 0;
+        const dirent* found = readdir(listing);
+        if (!found) {
+            failed = errno != 0;
+            break;
+        }
+        const std::string name = found->d_name;
+        // A "\" in a name would read as a separator in every Windows-form path that holds it.
+        if (name == "." || name == ".." || name.find('\\') != std::string::npos)
+            continue;
+        // A link or a file system that does not tell the kind is asked through the path.
+        bool isFolder = found->d_type == DT_DIR;
+        if (found->d_type == DT_UNKNOWN || found->d_type == DT_LNK) {
+            struct stat info;
+            const std::string path = *host + "/" + name;
+            isFolder = stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+        }
+        if (!codePage) {
+            entries.push_back({name, isFolder});
+        } else if (auto inCodePage = codePage->fromUtf8(name)) {
+            entries.push_back({std::move(*inCodePage), isFolder});
+        }
+    }
+    closedir(listing);
+    if (failed)
+        return std::nullopt;
+    return entries;
 }
 
 std::unique_ptr<ByteSource> PosixHost::openForReading(const std::string& path) {

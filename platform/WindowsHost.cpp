@@ -125,6 +125,37 @@ public:
                                                       : FolderResult::Failed;
     }
 
+    std::optional<std::vector<FolderEntry>> listFolder(const std::string& folder) override {
+        if (namesNothing(folder) || folder.empty())
+            return std::nullopt;
+        const DWORD attributes = GetFileAttributesA(folder.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+            return std::nullopt;
+        const char last = folder.back();
+        const std::string pattern =
+            folder + (last == '\\' || last == '/' || last == ':' ? "*" : "\\*");
+        std::vector<FolderEntry> entries;
+        WIN32_FIND_DATAA found;
+        const HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE)
+            // A drive root holds no "." or "..": empty, it has nothing to find.
+            return GetLastError() == ERROR_FILE_NOT_FOUND ? std::optional(entries) : std::nullopt;
+        do {
+            const std::string name = found.cFileName;
+            // The ANSI API shows a character that the code page lacks as "?", naming nothing.
+            if (name == "." || name == ".." || name.find('?') != std::string::npos)
+                continue;
+            entries.push_back({name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+        } while (FindNextFileA(search, &found));
+        const bool complete = GetLastError() == ERROR_NO_MORE_FILES;
+        FindClose(search);
+        if (!complete)
+            return std::nullopt;
+        return entries;
+    }
+
+    bool namesIgnoreCase() const override { return true; }
+
     std::unique_ptr<ByteSource> openForReading(const std::string& path) override {
         if (namesNothing(path))
             return nullptr;

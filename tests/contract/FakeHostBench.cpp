@@ -7,7 +7,11 @@ namespace {
 /// The in-memory host of the converter's tests, with drives C: and D:.
 class FakeHostBench : public HostBench {
 public:
-    FakeHostBench() { host.addDrive('D'); }
+    FakeHostBench() {
+        host.addDrive('D');
+        // Its names are matched exactly, so it says so.
+        host.ignoresCase = false;
+    }
 
     char firstDrive() const override { return 'C'; }
     char secondDrive() const override { return 'D'; }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "HostBench.h"
 #include "HostContract.h"
 
@@ -145,6 +147,44 @@ TEST_P(HostContract, ExistenceSeesFilesAndFolders) {
               platform::Utf8Path(platform::NoUtf8Path::OtherName));
 }
 
+namespace {
+
+using Listing = std::vector<std::pair<std::string, bool>>;
+
+/// A folder's listing as names and whether each is a folder, in byte order; "<none>" when the
+/// folder cannot be listed.
+Listing sorted(const std::optional<std::vector<platform::FolderEntry>>& listing) {
+    if (!listing)
+        return {{"<none>", false}};
+    Listing names;
+    for (const auto& entry : *listing)
+        names.emplace_back(entry.name, entry.isFolder);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace
+
+TEST_P(HostContract, AFolderListsTheNamesOfItsFilesAndFolders) {
+    bench->putFile(on(C, "\\proj\\a.c"), "x");
+    bench->putFile(on(C, "\\proj\\B.H"), "x");
+    bench->putFile(on(C, "\\proj\\Sub\\deep.h"), "x");
+    platform::Host& host = bench->start(on(C, "\\"));
+    const Listing proj = {{"B.H", false}, {"Sub", true}, {"a.c", false}};
+    EXPECT_EQ(sorted(host.listFolder(on(C, "\\proj"))), proj);
+    EXPECT_EQ(sorted(host.listFolder(on(C, "\\proj\\"))), proj);
+    EXPECT_EQ(sorted(host.listFolder("proj")), proj);
+    EXPECT_EQ(sorted(host.listFolder(on(C, "\\proj\\Sub"))), (Listing{{"deep.h", false}}));
+    EXPECT_EQ(sorted(host.listFolder(on(D, "\\src"))), Listing{});
+    const Listing root = sorted(host.listFolder(on(C, "\\")));
+    EXPECT_NE(std::find(root.begin(), root.end(), std::pair<std::string, bool>("proj", true)),
+              root.end());
+    EXPECT_EQ(sorted(host.listFolder(on(C, "\\proj\\a.c"))), (Listing{{"<none>", false}}));
+    EXPECT_EQ(sorted(host.listFolder(on(C, "\\gone"))), (Listing{{"<none>", false}}));
+    // What the host says of letter case, its file system does.
+    EXPECT_EQ(host.exists(on(C, "\\PROJ\\A.C")), host.namesIgnoreCase());
+}
+
 TEST_P(HostContract, AFolderIsMadeOneLevelAtATimeAndAnExistingOneToldApart) {
     bench->putFile(on(C, "\\plain"), "x");
     platform::Host& host = bench->start(on(C, "\\proj"));
@@ -260,6 +300,7 @@ TEST_P(HostContract, NamesInTheCodePageReachTheirUtf8NamesOnDisk) {
         EXPECT_TRUE(out->close());
     }
     EXPECT_EQ(bench->bytesOf(on(C, "\\Gr\xC3\xBC\xC3\x9F\\\xC3\xBC.txt")), "\xFC\r\n");
+    EXPECT_EQ(sorted(host.listFolder(on(C, "\\Gr\xFC\xDF"))), (Listing{{"\xFC.txt", false}}));
     EXPECT_EQ(host.utf8TextOf("Gr\xFC\xDF"), "Gr\xC3\xBC\xC3\x9F");
     // Tools on this host are handed the name on disk.
     const auto path = host.utf8PathOf(on(C, "\\M\xFCller\\a.c"));
@@ -283,4 +324,8 @@ TEST_P(HostContract, ANameThatIsNotValidInTheCodePageNamesNothing) {
     EXPECT_EQ(host.utf8TextOf("a\x81"), std::nullopt);
     EXPECT_EQ(host.utf8PathOf(invalid), platform::Utf8Path(platform::NoUtf8Path::NotUtf8));
     EXPECT_FALSE(bench->isFolder(on(C, "\\proj\\a")));
+    // A name on disk that the code page cannot write is no name here: "\u6E29.h", "\xFC.h".
+    bench->putFile(on(C, "\\proj\\\xE6\xB8\xA9.h"), "x");
+    bench->putFile(on(C, "\\proj\\\xC3\xBC.h"), "x");
+    EXPECT_EQ(sorted(host.listFolder(on(C, "\\proj"))), (Listing{{"\xFC.h", false}}));
 }

@@ -175,6 +175,33 @@ platform::FolderResult FakeHost::makeFolder(const std::string& path) {
     return platform::FolderResult::Created;
 }
 
+std::optional<std::vector<platform::FolderEntry>> FakeHost::listFolder(const std::string& folder) {
+    const std::string key = canonical(folder);
+    if (key.empty() || !folders.count(key) || unlistableFolders.count(key))
+        return std::nullopt;
+    listedFolders.push_back(key);
+    const std::string prefix = key.back() == '\\' ? key : key + "\\";
+    std::vector<platform::FolderEntry> entries;
+    // Paths below the folder sort together after it; the names directly below hold no
+    // further separator.
+    auto collect = [&](const std::string& path, bool isFolder) {
+        if (path.compare(0, prefix.size(), prefix) != 0)
+            return false;
+        const std::string name = path.substr(prefix.size());
+        if (!name.empty() && name.find('\\') == std::string::npos)
+            entries.push_back({name, isFolder});
+        return true;
+    };
+    for (auto it = folders.lower_bound(prefix); it != folders.end() && collect(*it, true); ++it) {
+    }
+    for (auto it = files.lower_bound(prefix); it != files.end() && collect(it->first, false);
+         ++it) {
+    }
+    std::sort(entries.begin(), entries.end(),
+              [](const auto& a, const auto& b) { return a.name < b.name; });
+    return entries;
+}
+
 std::unique_ptr<platform::ByteSource> FakeHost::openForReading(const std::string& path) {
     const std::string key = canonical(path);
     const auto found = files.find(key);

@@ -21,6 +21,11 @@ public:
     bool makeDriveCurrent(const std::string& drive) override;
     bool exists(const std::string& path) override;
     platform::FolderResult makeFolder(const std::string& path) override;
+    /// The folders and files directly in a folder, in byte order; each listing is recorded.
+    std::optional<std::vector<platform::FolderEntry>>
+    listFolder(const std::string& folder) override;
+    /// What ignoresCase says; the host's own names are matched exactly either way.
+    bool namesIgnoreCase() const override { return ignoresCase; }
     std::unique_ptr<platform::ByteSource> openForReading(const std::string& path) override;
     std::unique_ptr<platform::ByteSink> openForWriting(const std::string& path) override;
     std::string windowsPathOf(const std::string& hostPath) override { return hostPath; }
@@ -50,6 +55,13 @@ public:
     std::vector<std::string> writtenFiles;
     /// Canonical paths for which makeFolder fails.
     std::set<std::string> failingFolders;
+    /// Canonical paths of the folders that listFolder listed, in order.
+    std::vector<std::string> listedFolders;
+    /// Canonical paths of folders that cannot be listed.
+    std::set<std::string> unlistableFolders;
+    /// Whether the host answers that its names ignore case: yes, as Windows does, unless a
+    /// test says otherwise.
+    bool ignoresCase = true;
     /// Canonical paths that cannot be opened for writing.
     std::set<std::string> failingWrites;
 

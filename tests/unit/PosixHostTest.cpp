@@ -109,6 +109,23 @@ TEST_F(PosixDrives, OnlyTheWindowsNamesHaveTheirSeparatorsTurned) {
     EXPECT_EQ(drives.hostPathOf("E:x\\y"), (root / "c" / "a\\b").string() + "/x/y");
 }
 
+TEST_F(PosixDrives, AListingLeavesOutNamesThatAWindowsPathWouldSplitAndFollowsLinks) {
+    // A backslash in a name would split it in a Windows path; a link to a folder lists as one.
+    std::ofstream(root / "c" / "proj" / "a\\b.h") << "x";
+    std::ofstream(root / "c" / "proj" / "ok.h") << "x";
+    fs::create_directory_symlink(root / "d" / "src", root / "c" / "proj" / "linked");
+    auto drives = host(table());
+    auto listing = drives.listFolder("C:\\proj");
+    ASSERT_TRUE(listing);
+    std::vector<std::pair<std::string, bool>> names;
+    for (const auto& entry : *listing)
+        names.emplace_back(entry.name, entry.isFolder);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names,
+              (std::vector<std::pair<std::string, bool>>{{"linked", true}, {"ok.h", false}}));
+    EXPECT_FALSE(drives.listFolder("Q:\\proj"));
+}
+
 TEST_F(PosixDrives, FoldersAreMadeOneLevelAndExistingOnesToldApart) {
     auto drives = host(table());
     EXPECT_EQ(drives.makeFolder("C:\\out"), platform::FolderResult::Created);

@@ -1,0 +1,144 @@
+#include "CaseOverlay.h"
+
+#include <algorithm>
+#include <map>
+#include <nlohmann/json.hpp>
+
+#include "Host.h"
+
+namespace {
+
+/// name inside folder, in Windows form.
+std::string inside(const std::string& folder, const std::string& name) {
+    const bool separated = !folder.empty() && (folder.back() == '\\' || folder.back() == '/');
+    return separated ? folder + name : folder + "\\" + name;
+}
+
+/// Walks the searched folders, listing each folder of the overlay once however many entries
+/// search it or reach it from above.
+class OverlayLister {
+public:
+    OverlayLister(platform::Host& host, std::vector<std::string>& leftOut)
+        : host(host), leftOut(leftOut) {}
+
+    /// Adds folder and its subfolders down to levels below it, unless already added so deep.
+    void visit(const std::string& folder, int levels) {
+        auto [seen, fresh] = visited.try_emplace(folder);
+        Seen& node = seen->second;
+        if (fresh)
+            node.listed = list(folder, node);
+        else if (node.levels >= levels)
+            return;
+        node.levels = levels;
+        if (!node.listed || levels == 0)
+            return;
+        for (const std::string& name : node.subfolders)
+            visit(inside(folder, name), levels - 1);
+    }
+
+    std::vector<OverlayFolder> folders;
+
+private:
+    struct Seen {
+        bool listed = false;
+        /// How many levels below the folder have been visited.
+        int levels = -1;
+        /// The subfolders to visit, in byte order of their names.
+        std::vector<std::string> subfolders;
+    };
+
+    /// Lists folder into seen and its files into the overlay; false when it is left out.
+    bool list(const std::string& folder, Seen& seen) {
+        const platform::Utf8Path path = host.utf8PathOf(folder);
+        if (const auto* why = std::get_if<platform::NoUtf8Path>(&path)) {
+            leftOut.push_back("folder " + folder + " (" + reasonForNoUtf8Path(folder, *why) + ")");
+            return false;
+        }
+        auto listing = host.listFolder(folder);
+        if (!listing) {
+            leftOut.push_back("folder " + folder + " (cannot be listed)");
+            return false;
+        }
+        std::sort(listing->begin(), listing->end(),
+                  [](const auto& a, const auto& b) { return a.name < b.name; });
+        OverlayFolder overlay{std::get<std::string>(path), {}};
+        for (const platform::FolderEntry& entry : *listing) {
+            if (entry.isFolder) {
+                // No include names a hidden folder; ".git" alone would outweigh the sources.
+                if (entry.name[0] != '.')
+                    seen.subfolders.push_back(entry.name);
+                continue;
+            }
+            const std::string file = inside(folder, entry.name);
+            const platform::Utf8Path filePath = host.utf8PathOf(file);
+            const auto name = host.utf8TextOf(entry.name);
+            if (const auto* why = std::get_if<platform::NoUtf8Path>(&filePath))
+                leftOut.push_back("file " + file + " (" + reasonForNoUtf8Path(file, *why) + ")");
+            else if (!name)
+                leftOut.push_back("file " + file + " (" +
+                                  reasonForNoUtf8Path(file, platform::NoUtf8Path::NotUtf8) + ")");
+            else
+                overlay.files.emplace_back(*name, std::get<std::string>(filePath));
+        }
+        if (!overlay.files.empty())
+            folders.push_back(std::move(overlay));
+        return true;
+    }
+
+    platform::Host& host;
+    std::vector<std::string>& leftOut;
+    std::map<std::string, Seen> visited;
+};
+
+} // namespace
+
+std::string caseOverlayPathOf(const std::string& databasePath) {
+    const std::size_t separator = databasePath.find_last_of("\\/:");
+    const std::size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
+    const std::size_t dot = databasePath.rfind('.');
+    const bool extension = dot != std::string::npos && dot > nameStart;
+    return databasePath.substr(0, extension ? dot : databasePath.size()) + ".overlay.json";
+}
+
+std::vector<OverlayFolder> listCaseOverlay(const std::vector<DatabaseEntry>& entries,
+                                           platform::Host& host,
+                                           std::vector<std::string>& leftOut) {
+    OverlayLister lister(host, leftOut);
+    // A folder on this machine that is not there is no omission: projects carry their
+    // author's folders.
+    std::map<std::string, bool> present;
+    for (const DatabaseEntry& entry : entries)
+        for (const std::string& folder : entry.searchedFolders) {
+            auto [known, fresh] = present.try_emplace(folder, false);
+            if (fresh)
+                known->second = host.exists(folder);
+            if (known->second)
+                lister.visit(folder, caseOverlayDepth);
+        }
+    return std::move(lister.folders);
+}
+
+std::string renderCaseOverlay(const std::vector<OverlayFolder>& folders) {
+    nlohmann::ordered_json roots = nlohmann::ordered_json::array();
+    for (const OverlayFolder& folder : folders) {
+        nlohmann::ordered_json contents = nlohmann::ordered_json::array();
+        for (const auto& [name, path] : folder.files)
+            contents.push_back({{"type", "file"}, {"name", name}, {"external-contents", path}});
+        roots.push_back(
+            {{"type", "directory"}, {"name", folder.path}, {"contents", std::move(contents)}});
+    }
+    nlohmann::ordered_json overlay;
+    overlay["version"] = 0;
+    overlay["case-sensitive"] = "false";
+    overlay["roots"] = std::move(roots);
+    return overlay.dump(2) + "\n";
+}
+
+void passCaseOverlay(std::vector<DatabaseEntry>& entries, const std::string& overlayPath) {
+    for (DatabaseEntry& entry : entries) {
+        std::vector<std::string>& arguments = entry.arguments;
+        // The entry ends with "-c" and the source.
+        const auto at = arguments.size() >= 2 ? arguments.end() - 2 : arguments.end();
+        arguments.insert(at, {"-ivfsoverlay", overlayPath});
+    }
+}

@@ -1,0 +1,34 @@
+#include "CaseOverlayWriter.h"
+
+#include "CaseOverlay.h"
+#include "Host.h"
+#include "OutputFile.h"
+#include "WorkspaceConverter.h"
+
+std::optional<std::string> prepareCaseOverlay(const WorkspaceConverter& converter,
+                                              const std::string& databasePath,
+                                              std::vector<DatabaseEntry>& entries) {
+    platform::Host& host = converter.getHost();
+    if (host.namesIgnoreCase())
+        return std::nullopt;
+    const std::string path = caseOverlayPathOf(databasePath);
+    const platform::Utf8Path hostPath = host.utf8PathOf(path);
+    if (const auto* why = std::get_if<platform::NoUtf8Path>(&hostPath)) {
+        converter.printError("Left out of the Case Overlay: " + path + " (" +
+                             reasonForNoUtf8Path(path, *why) + ")");
+        return std::nullopt;
+    }
+    passCaseOverlay(entries, std::get<std::string>(hostPath));
+    return path;
+}
+
+void writeCaseOverlay(const WorkspaceConverter& converter, const std::string& path,
+                      const std::vector<DatabaseEntry>& entries) {
+    platform::Host& host = converter.getHost();
+    converter.printLine("  Creating Case Overlay - " + path);
+    std::vector<std::string> leftOut;
+    const std::string text = renderCaseOverlay(listCaseOverlay(entries, host, leftOut));
+    for (const std::string& part : leftOut)
+        converter.printError("Left out of the Case Overlay: " + part);
+    OutputFile::create(host, path, [&text](OutputFile& file) { file.write(text); });
+}
