@@ -14,8 +14,9 @@ cd "$(dirname "$0")"
 # Quorvel alone: libc6 holds the code-page converters of iconv (gconv modules) that
 # QUORVEL_CODEPAGE uses, nlohmann-json3-dev the JSON library of the compilation database.
 converter_packages=(cmake g++ make libc6 nlohmann-json3-dev)
-# Everything: the tests, the wizard on Qt 6, and clangd, which the end-to-end tests run.
-packages=("${converter_packages[@]}" libgtest-dev libgmock-dev qt6-base-dev clangd)
+# Everything: the tests, the wizard on Qt 6, and clangd and clang, which the end-to-end tests
+# run.
+packages=("${converter_packages[@]}" libgtest-dev libgmock-dev qt6-base-dev clangd clang)
 
 install_missing() {
     local missing=()

@@ -19,6 +19,7 @@ namespace {
 using Strings = std::vector<std::string>;
 
 const char* const database = "C:\\out\\compile_commands.json";
+const char* const overlay = "C:\\out\\compile_commands.overlay.json";
 
 /// clang and the CVI dialect flags that begin every entry.
 const Strings dialect = {"clang",          "--target=i686-pc-windows-msvc",
@@ -59,13 +60,30 @@ std::string textOf(const fs::path& file) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+/// The exit status of a command given as its words, in a shell; its output in log.
+int runWords(const Strings& words, const fs::path& log) {
+    std::string command;
+    for (const std::string& word : words) {
+        command += "'";
+        for (char c : word)
+            command += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        command += "' ";
+    }
+    const int status = std::system((command + ">'" + log.string() + "' 2>&1").c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 } // namespace
 
 TEST_F(ExampleDatabase, HoldsEveryExampleSourceWithItsProjectsFoldersAndDefinitions) {
     ASSERT_EQ(result.status, 0) << result.out;
     EXPECT_EQ(result.err, "");
-    const std::string tail = "  Creating Compilation Database - C:\\out\\compile_commands.json\n"
-                             "Corvane/Corvane++ Project Completed!\n";
+    // Windows ignores letter case already: Quorvel.exe writes no overlay.
+    const std::string tail =
+        std::string("  Creating Compilation Database - ") + database + "\n" +
+        (underWine() ? "" : "  Creating Case Overlay - " + std::string(overlay) + "\n") +
+        "Corvane/Corvane++ Project Completed!\n";
+    EXPECT_EQ(box.isFile(overlay), !underWine());
     ASSERT_GE(result.out.size(), tail.size());
     EXPECT_EQ(result.out.substr(result.out.size() - tail.size()), tail);
 
@@ -78,6 +96,8 @@ TEST_F(ExampleDatabase, HoldsEveryExampleSourceWithItsProjectsFoldersAndDefiniti
         arguments.insert(arguments.end(), own.begin(), own.end());
         arguments.insert(arguments.end(), cviFolders.begin(), cviFolders.end());
         arguments.insert(arguments.end(), defines.begin(), defines.end());
+        if (!underWine())
+            arguments.insert(arguments.end(), {"-ivfsoverlay", pathOf(overlay)});
         arguments.push_back("-c");
         arguments.push_back(pathOf(folder + "\\" + file));
         return nlohmann::json{{"directory", pathOf(folder)},
@@ -120,6 +140,39 @@ TEST_F(ExampleDatabase, LetsClangdParseEveryExampleSourceWithoutAnError) {
     EXPECT_NE(textOf(log).find("STATION_RATE must come from the project's compiler defines"),
               std::string::npos)
         << textOf(log);
+}
+
+TEST_F(ExampleDatabase, FindsAHeaderNamedInAnotherCaseThroughTheOverlayAsClangWarns) {
+    if (underWine())
+        GTEST_SKIP() << "Windows ignores letter case itself: Quorvel.exe writes no overlay";
+    ASSERT_EQ(result.status, 0) << result.out;
+    const nlohmann::json written = entries();
+    ASSERT_EQ(written.size(), 4u);
+    // drivers\anemometer.c includes "Station.h", which is station.h on disk.
+    const nlohmann::json& anemometer = written[2];
+    const fs::path log = box.host("C:\\clang.log");
+
+    Strings arguments = anemometer["arguments"];
+    std::replace(arguments.begin(), arguments.end(), std::string("-c"),
+                 std::string("-fsyntax-only"));
+    EXPECT_EQ(runWords(arguments, log), 0) << textOf(log);
+    EXPECT_NE(textOf(log).find("warning: non-portable path to file '\"station.h\"'; specified "
+                               "path differs in case from file name on disk "
+                               "[-Wnonportable-include-path]"),
+              std::string::npos)
+        << textOf(log);
+
+    // Without the overlay clangd misses the header.
+    nlohmann::json plain = written;
+    for (auto& item : plain) {
+        auto& words = item["arguments"];
+        const auto at = std::find(words.begin(), words.end(), "-ivfsoverlay");
+        ASSERT_NE(at, words.end()) << words.dump();
+        words.erase(at, at + 2);
+    }
+    box.writeFile("C:\\plain\\compile_commands.json", plain.dump());
+    EXPECT_NE(clangdCheck(anemometer["file"], box.host("C:\\plain"), log), 0);
+    EXPECT_NE(textOf(log).find("'Station.h' file not found"), std::string::npos) << textOf(log);
 }
 
 namespace {
@@ -190,11 +243,14 @@ TEST_F(ForeignFolders, LeaveTheSourceItsEntryWithoutThemAndClangdChecksIt) {
                   "Left out of the Compilation Database: include folder "
                   "e:\\_Projects\\PersonalDev\\cwsw_lib\\include (drive E: is not mapped)\n"
                   "Left out of the Compilation Database: definition AUTHOR=" +
+                  korean +
+                  " (cannot be written as UTF-8)\n"
+                  "Left out of the Case Overlay: folder C:\\ws\\" +
                   korean + " (cannot be written as UTF-8)\n");
     const std::string file = box.host("C:\\ws\\main.c").string();
     Strings expected = dialect;
-    expected.insert(expected.end(),
-                    {"-I" + box.host("C:\\ws\\inc").string(), "-DRATE=10", "-c", file});
+    expected.insert(expected.end(), {"-I" + box.host("C:\\ws\\inc").string(), "-DRATE=10",
+                                     "-ivfsoverlay", box.host(overlay).string(), "-c", file});
     EXPECT_EQ(written[0], (nlohmann::json{{"directory", box.host("C:\\ws").string()},
                                           {"arguments", expected},
                                           {"file", file}}));

@@ -1,4 +1,5 @@
-#include "station.h"
+/* Named as on Windows, where letter case in file names does not count. */
+#include "Station.h"
 
 int wind(void)
 {
