@@ -54,20 +54,24 @@ private:
     /// The project file that a conversion into folder writes.
     std::filesystem::path projectFile(const Input& input,
                                       const std::filesystem::path& folder) const;
-    /// Converts input with its destination in folder; throws when Quorvel fails.
-    ChildRun convert(const Input& input, const std::filesystem::path& folder);
+    /// Converts input with its destination in folder, with a compilation database (and its
+    /// case overlay) in it when asked; throws when Quorvel fails.
+    ChildRun convert(const Input& input, const std::filesystem::path& folder,
+                     bool withDatabase = false);
     /// Converts input once into its "done" folder and checks the project file against
     /// the generated figures; the timed runs must match it byte for byte.
     void convertFinished(const Input& input);
     /// Throws when the project file written into folder differs from the finished one.
     void checkSameAsFinished(const Input& input, const std::filesystem::path& folder);
     /// Converts input into a fresh folder and checks the result.
-    ChildRun timedConversion(const Input& input);
+    ChildRun timedConversion(const Input& input, bool withDatabase = false);
     /// Runs a reference command from the work folder; throws when it fails.
     ChildRun reference(const std::vector<std::string>& command);
 
     /// Each figure prints its rows; those with a target say whether it was met.
     bool wholeConversion();
+    /// The large conversion with -cdb against cp -a of its output; prints the overlay's size.
+    bool conversionWithDatabase(const Input& input, const std::string& label);
     void parseThroughput();
     bool scaling();
     bool peakMemory();
