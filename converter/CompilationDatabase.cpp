@@ -78,7 +78,7 @@ std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source,
                               reasonFor(includeFolder, *why) + ")");
         else {
             entry.arguments.push_back("-I" + std::get<std::string>(path));
-            entry.searchedFolders.push_back(includeFolder);
+            entry.searchedFolders.push_back(withoutTrailingSeparator(includeFolder));
         }
     };
     // An empty folder or name would leave a bare "-I" or "-D", which takes the next

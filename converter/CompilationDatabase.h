@@ -17,8 +17,8 @@ struct DatabaseEntry {
     /// The compiler and its arguments, the source file last.
     std::vector<std::string> arguments;
     std::string file;
-    /// The folders clang searches for the source's headers, in Windows form: the source's own
-    /// folder, then each "-I" folder of the arguments, in order.
+    /// The folders clang searches for the source's headers, in Windows form without a trailing
+    /// "\" (but a drive root's): the source's own folder, then each "-I" folder, in order.
     std::vector<std::string> searchedFolders = {};
 };
 

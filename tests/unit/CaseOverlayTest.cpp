@@ -18,7 +18,7 @@ std::string source(const std::string& file) {
            file + "\"\nExclude = False\nFolder = \"Source Files\"\n\n";
 }
 
-/// The project C:\ws\p.prj (main.c, drivers\wind.c, include folders inc and one that is not
+/// The project C:\ws\p.prj (main.c, drivers\wind.c, include folders inc\ and one that is not
 /// there) on a host whose names heed case, with the CVI header folder C:\cvi\include.
 struct Overlay : ::testing::Test {
     FakeHost host;
@@ -35,7 +35,7 @@ struct Overlay : ::testing::Test {
         host.addFile("C:\\ws\\p.prj", source("main.c") + source("drivers\\wind.c") +
                                           "[Include Paths]\n"
                                           "Include Path 1 Is Rel = False\n"
-                                          "Include Path 1 = \"/C/ws/inc\"\n"
+                                          "Include Path 1 = \"/C/ws/inc/\"\n"
                                           "Include Path 2 Is Rel = False\n"
                                           "Include Path 2 = \"/C/author/include\"\n");
         for (const char* file : {"main.c", "Util.h", "util.h", "Sub\\Deep.h", "drivers\\wind.c",
