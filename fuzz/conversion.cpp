@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "CaseOverlay.h"
 #include "CommandLine.h"
 #include "FakeHost.h"
 #include "FuzzCheck.h"
@@ -89,6 +90,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::string> args = split(sections[0], "\n");
 
     FakeHost host;
+    // Names heed case, as on Linux: a run with "-cdb" writes the case overlay too.
+    host.ignoresCase = false;
     host.addFolder("C:\\cvi");
     host.addFolder("C:\\out");
     host.setCurrentFolder("C:\\ws");
@@ -124,9 +127,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
          {dest + "\\" + name + ".prj", dest + "\\person\\" + name + ".p_s",
           dest + "\\person\\" + name + ".p_a", dest + "\\person\\" + name + ".p_c"})
         projectWide.insert(host.canonical(file));
-    // The compilation database goes where "-cdb" names it.
-    if (!settings.getCompilationDatabase().empty())
+    // The compilation database goes where "-cdb" names it, its case overlay beside it.
+    if (!settings.getCompilationDatabase().empty()) {
         projectWide.insert(host.canonical(settings.getCompilationDatabase()));
+        projectWide.insert(host.canonical(caseOverlayPathOf(settings.getCompilationDatabase())));
+    }
 
     checkRun(args, host, inside, projectWide);
     // Again over what the first run left: the personality rules look at the disk.
