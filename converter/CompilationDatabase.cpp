@@ -107,14 +107,31 @@ std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source,
 }
 
 std::string renderCompilationDatabase(const std::vector<DatabaseEntry>& entries) {
-    // Ordered, so that every entry reads directory, arguments, file as tools print them.
-    nlohmann::ordered_json database = nlohmann::ordered_json::array();
-    for (const DatabaseEntry& entry : entries) {
-        nlohmann::ordered_json item;
-        item["directory"] = entry.directory;
-        item["arguments"] = entry.arguments;
-        item["file"] = entry.file;
-        database.push_back(std::move(item));
+    std::string text;
+    renderCompilationDatabase(entries, [&text](std::string_view piece) { text += piece; });
+    return text;
+}
+
+void renderCompilationDatabase(const std::vector<DatabaseEntry>& entries,
+                               const std::function<void(std::string_view)>& write) {
+    // The layout of a JSON dump indented by two, written an entry at a time: the whole
+    // document as one JSON value takes several times the size of its text.
+    if (entries.empty()) {
+        write("[]\n");
+        return;
     }
-    return database.dump(2) + "\n";
+    const auto quoted = [](const std::string& text) { return nlohmann::json(text).dump(); };
+    write("[\n");
+    std::string item;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const DatabaseEntry& entry = entries[i];
+        item = "  {\n    \"directory\": " + quoted(entry.directory) + ",\n    \"arguments\": [";
+        for (std::size_t j = 0; j < entry.arguments.size(); ++j)
+            item += (j ? ",\n      " : "\n      ") + quoted(entry.arguments[j]);
+        item += entry.arguments.empty() ? "]" : "\n    ]";
+        item += ",\n    \"file\": " + quoted(entry.file) + "\n  }" +
+                (i + 1 < entries.size() ? ",\n" : "\n");
+        write(item);
+    }
+    write("]\n");
 }

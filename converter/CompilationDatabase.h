@@ -1,7 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "CompileSources.h"
@@ -42,3 +44,7 @@ std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source,
 
 /// The JSON text of a compilation database holding entries, in order, ended by a line feed.
 std::string renderCompilationDatabase(const std::vector<DatabaseEntry>& entries);
+/// The same text handed to write an entry at a time, so that a large database is never held
+/// whole.
+void renderCompilationDatabase(const std::vector<DatabaseEntry>& entries,
+                               const std::function<void(std::string_view)>& write);

@@ -24,8 +24,9 @@ void writeCompilationDatabase(const WorkspaceConverter& converter, const std::st
                 converter.printError("Left out of the Compilation Database: " + part);
     }
     const std::optional<std::string> overlay = prepareCaseOverlay(converter, path, entries);
-    const std::string text = renderCompilationDatabase(entries);
-    OutputFile::create(host, path, [&text](OutputFile& file) { file.write(text); });
+    OutputFile::create(host, path, [&entries](OutputFile& file) {
+        renderCompilationDatabase(entries, [&file](std::string_view piece) { file.write(piece); });
+    });
     if (overlay)
         writeCaseOverlay(converter, *overlay, entries);
 }

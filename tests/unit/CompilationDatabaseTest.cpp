@@ -129,6 +129,18 @@ TEST(RenderDatabase, EscapesBackslashesQuotesAndControlsAndKeepsSpacesAndUtf8) {
     EXPECT_EQ(renderCompilationDatabase({}), "[]\n");
 }
 
+TEST(RenderDatabase, WrittenAnEntryAtATimeIsTheJsonDumpIndentedByTwo) {
+    const std::vector<DatabaseEntry> entries = {
+        {"/w", {"clang", "-DQ=\"\x01\"", "-c", "/w/a.c"}, "/w/a.c"},
+        {"/w", {}, "/w/b.c"},
+        {"/v", {"clang"}, "/v/\xC3\xBC.c"}};
+    nlohmann::ordered_json dump = nlohmann::ordered_json::array();
+    for (const DatabaseEntry& entry : entries)
+        dump.push_back(
+            {{"directory", entry.directory}, {"arguments", entry.arguments}, {"file", entry.file}});
+    EXPECT_EQ(renderCompilationDatabase(entries), dump.dump(2) + "\n");
+}
+
 TEST_F(Database, IsWrittenAfterTheProjectFileWithOneEntryPerListedCSource) {
     addWorkspace();
     EXPECT_EQ(run({"all.cws", "C:\\cvi", "C:\\out", "-cdb", "C:\\out\\compile_commands.json"}), 0);
