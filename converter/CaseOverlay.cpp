@@ -1,8 +1,8 @@
 #include "CaseOverlay.h"
 
 #include <algorithm>
-#include <map>
 #include <nlohmann/json.hpp>
+#include <unordered_map>
 
 #include "Host.h"
 
@@ -87,7 +87,8 @@ private:
 
     platform::Host& host;
     std::vector<std::string>& leftOut;
-    std::map<std::string, Seen> visited;
+    // Node-based: a Seen stays where it is while visits below it add others.
+    std::unordered_map<std::string, Seen> visited;
 };
 
 } // namespace
@@ -106,7 +107,7 @@ std::vector<OverlayFolder> listCaseOverlay(const std::vector<DatabaseEntry>& ent
     OverlayLister lister(host, leftOut);
     // A folder on this machine that is not there is no omission: projects carry their
     // author's folders.
-    std::map<std::string, bool> present;
+    std::unordered_map<std::string, bool> present;
     for (const DatabaseEntry& entry : entries)
         for (const std::string& folder : entry.searchedFolders) {
             auto [known, fresh] = present.try_emplace(folder, false);
