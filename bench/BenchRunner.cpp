@@ -174,6 +174,26 @@ ChildRun BenchRunner::reference(const std::vector<std::string>& command) {
     return run;
 }
 
+void BenchRunner::makeSourcesOf(const std::filesystem::path& database) {
+    std::ifstream file(database);
+    const std::string key = "    \"file\": \"";
+    std::string line;
+    while (std::getline(file, line)) {
+        if (line.compare(0, key.size(), key) != 0)
+            continue;
+        // The generated paths hold no quote or control byte: only "\\" is escaped.
+        std::string path;
+        for (std::size_t i = key.size(); i < line.size() && line[i] != '"'; ++i)
+            path += line[i] == '\\' ? line[++i] : line[i];
+        const std::filesystem::path source(path);
+        const std::string work = options.work.string() + "/";
+        if (path.compare(0, work.size(), work) != 0)
+            throw std::runtime_error("a generated source lies outside the work folder: " + path);
+        std::filesystem::create_directories(source.parent_path());
+        std::ofstream{source};
+    }
+}
+
 void BenchRunner::header() {
     char hostName[256] = {};
     gethostname(hostName, sizeof hostName - 1);
@@ -239,6 +259,11 @@ bool BenchRunner::wholeConversion() {
 }
 
 bool BenchRunner::conversionWithDatabase(const Input& input, const std::string& label) {
+    // The generated projects name sources that are not there, and the overlay lists the
+    // folders that hold them: they are made first, empty, from a first run's database.
+    const std::filesystem::path first = outFolder(input, "cdbfirst");
+    convert(input, first, true);
+    makeSourcesOf(first / "out" / "compile_commands.json");
     const std::filesystem::path done = outFolder(input, "cdbdone");
     convert(input, done, true);
     const std::string finished = (done / "out" / ".").string();

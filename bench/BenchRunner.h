@@ -72,6 +72,9 @@ private:
     bool wholeConversion();
     /// The large conversion with -cdb against cp -a of its output; prints the overlay's size.
     bool conversionWithDatabase(const Input& input, const std::string& label);
+    /// Makes every source that the database names, empty; throws for one outside the work
+    /// folder.
+    void makeSourcesOf(const std::filesystem::path& database);
     void parseThroughput();
     bool scaling();
     bool peakMemory();
