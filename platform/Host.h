@@ -59,6 +59,10 @@ public:
     /// Creates one folder (its parent must exist) and tells an existing one apart.
     virtual FolderResult makeFolder(const std::string& path) = 0;
 
+    /// The names of the folders directly inside folder, in the form names take here and in
+    /// no set order; none when it cannot be read. A name with no such form is left out.
+    virtual std::vector<std::string> subfolderNames(const std::string& folder) = 0;
+
     /// Opens a file's bytes for reading; null when it cannot be opened.
     virtual std::unique_ptr<ByteSource> openForReading(const std::string& path) = 0;
 

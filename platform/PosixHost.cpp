@@ -4,6 +4,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -206,6 +207,27 @@ FolderResult PosixHost::makeFolder(const std::string& path) {
     if (mkdir(host->c_str(), 0777) == 0)
         return FolderResult::Created;
     return errno == EEXIST ? FolderResult::AlreadyExists : FolderResult::Failed;
+}
+
+std::vector<std::string> PosixHost::subfolderNames(const std::string& folder) {
+    std::vector<std::string> names;
+    const auto host = hostPathOf(folder);
+    DIR* listing = host && !host->empty() ? opendir(host->c_str()) : nullptr;
+    if (!listing)
+        return names;
+    while (const dirent* entry = readdir(listing)) {
+        const std::string name = entry->d_name;
+        struct stat info;
+        if (name == "." || name == ".." || stat((*host + "/" + name).c_str(), &info) != 0 ||
+            !S_ISDIR(info.st_mode))
+            continue;
+        if (!codePage)
+            names.push_back(name);
+        else if (auto inCodePage = codePage->fromUtf8(name))
+            names.push_back(std::move(*inCodePage));
+    }
+    closedir(listing);
+    return names;
 }
 
 std::unique_ptr<ByteSource> PosixHost::openForReading(const std::string& path) {

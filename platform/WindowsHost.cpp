@@ -125,6 +125,23 @@ public:
                                                       : FolderResult::Failed;
     }
 
+    std::vector<std::string> subfolderNames(const std::string& folder) override {
+        std::vector<std::string> names;
+        if (namesNothing(folder))
+            return names;
+        WIN32_FIND_DATAA found;
+        const HANDLE listing = FindFirstFileA((folder + "\\*").c_str(), &found);
+        if (listing == INVALID_HANDLE_VALUE)
+            return names;
+        do {
+            const std::string name = found.cFileName;
+            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "." && name != "..")
+                names.push_back(name);
+        } while (FindNextFileA(listing, &found));
+        FindClose(listing);
+        return names;
+    }
+
     std::unique_ptr<ByteSource> openForReading(const std::string& path) override {
         if (namesNothing(path))
             return nullptr;

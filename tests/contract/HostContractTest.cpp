@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "HostBench.h"
 #include "HostContract.h"
 
@@ -145,6 +147,27 @@ TEST_P(HostContract, ExistenceSeesFilesAndFolders) {
               platform::Utf8Path(platform::NoUtf8Path::OtherName));
 }
 
+/// The names host lists inside folder, in byte order.
+std::vector<std::string> sortedSubfolders(platform::Host& host, const std::string& folder) {
+    std::vector<std::string> names = host.subfolderNames(folder);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST_P(HostContract, TheFoldersInsideAFolderAreListedAndNothingElse) {
+    bench->putFolder(on(C, "\\cvi\\toolslib\\toolbox\\deeper"));
+    bench->putFolder(on(C, "\\cvi\\toolslib\\custctrl"));
+    bench->putFile(on(C, "\\cvi\\toolslib\\readme.txt"), "x");
+    platform::Host& host = bench->start(on(C, "\\proj"));
+    const std::vector<std::string> both = {"custctrl", "toolbox"};
+    EXPECT_EQ(sortedSubfolders(host, on(C, "\\cvi\\toolslib")), both);
+    EXPECT_EQ(sortedSubfolders(host, on(C, "\\cvi\\toolslib\\")), both);
+    EXPECT_EQ(sortedSubfolders(host, "..\\cvi\\toolslib"), both);
+    EXPECT_EQ(sortedSubfolders(host, on(C, "\\cvi\\toolslib\\custctrl")).size(), 0u);
+    EXPECT_EQ(sortedSubfolders(host, on(C, "\\cvi\\toolslib\\readme.txt")).size(), 0u);
+    EXPECT_EQ(sortedSubfolders(host, on(C, "\\cvi\\none")).size(), 0u);
+}
+
 TEST_P(HostContract, AFolderIsMadeOneLevelAtATimeAndAnExistingOneToldApart) {
     bench->putFile(on(C, "\\plain"), "x");
     platform::Host& host = bench->start(on(C, "\\proj"));
@@ -261,6 +284,8 @@ TEST_P(HostContract, NamesInTheCodePageReachTheirUtf8NamesOnDisk) {
     }
     EXPECT_EQ(bench->bytesOf(on(C, "\\Gr\xC3\xBC\xC3\x9F\\\xC3\xBC.txt")), "\xFC\r\n");
     EXPECT_EQ(host.utf8TextOf("Gr\xFC\xDF"), "Gr\xC3\xBC\xC3\x9F");
+    EXPECT_EQ(sortedSubfolders(host, on(C, "\\")),
+              (std::vector<std::string>{"Gr\xFC\xDF", "M\xFCller", "proj"}));
     // Tools on this host are handed the name on disk.
     const auto path = host.utf8PathOf(on(C, "\\M\xFCller\\a.c"));
     const std::string utf8 = std::holds_alternative<std::string>(path) ? std::get<0>(path) : "";

@@ -233,3 +233,14 @@ std::string FakeHost::fileBytes(const std::string& path) {
     const auto found = files.find(canonical(path));
     return found == files.end() ? std::string() : found->second;
 }
+
+std::vector<std::string> FakeHost::subfolderNames(const std::string& folder) {
+    std::vector<std::string> names;
+    const std::string key = canonical(folder);
+    if (key.empty())
+        return names;
+    for (const std::string& held : folders)
+        if (held.size() > key.size() && parentOf(held) == key)
+            names.push_back(held.substr(held.rfind('\\') + 1));
+    return names;
+}

@@ -21,6 +21,7 @@ public:
     bool makeDriveCurrent(const std::string& drive) override;
     bool exists(const std::string& path) override;
     platform::FolderResult makeFolder(const std::string& path) override;
+    std::vector<std::string> subfolderNames(const std::string& folder) override;
     std::unique_ptr<platform::ByteSource> openForReading(const std::string& path) override;
     std::unique_ptr<platform::ByteSink> openForWriting(const std::string& path) override;
     std::string windowsPathOf(const std::string& hostPath) override { return hostPath; }
