@@ -62,7 +62,7 @@ void WorkspaceConverter::printError(const std::string& line) const {
 }
 
 std::vector<std::string> WorkspaceConverter::readProjectList() {
-    if (sourcePath.find(".cws") == std::string::npos)
+    if (!sourceIsWorkspace())
         return {sourcePath};
     CviLineReader reader = openCviFile(sourcePath);
     return readWorkspaceProjects(reader, beforeLastBackslash(sourcePath));
@@ -101,7 +101,7 @@ void WorkspaceConverter::readProjects(const std::vector<std::string>& projects) 
 
 void WorkspaceConverter::readProjectBuilds(const std::vector<std::string>& projects) {
     std::vector<std::string> named;
-    if (sourcePath.find(".cws") != std::string::npos) {
+    if (sourceIsWorkspace()) {
         CviLineReader workspace = openCviFile(sourcePath);
         named = readWorkspaceConfigurations(workspace);
     }

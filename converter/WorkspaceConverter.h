@@ -87,6 +87,8 @@ public:
     int writeProjectFile();
 
 private:
+    /// True when the source is read as a workspace: its path contains ".cws".
+    bool sourceIsWorkspace() const { return sourcePath.find(".cws") != std::string::npos; }
     /// The CVI project files to convert, in order. Throws AsciiReaderError code 2
     /// when the workspace file cannot be opened or fails while it is read.
     std::vector<std::string> readProjectList();
