@@ -9,7 +9,6 @@
 #include "CompilationDatabase.h"
 #include "CviBuild.h"
 #include "FakeHost.h"
-#include "WorkspaceFile.h"
 
 namespace {
 
@@ -158,6 +157,7 @@ TEST_P(Configuration, DecidesTheFlagsAndDefinitionsOfEachProjectsEntries) {
         source = "C:\\ws\\all.cws";
         files.push_back("C:\\ws\\old\\b.c");
         host.addFile(source, "[Workspace Header]\nProject 0001 = \"new/new.prj\"\n"
+                             "Project 0001 Collapsed = True\n"
                              "Project 0002 = \"old/old.prj\"\n\n"
                              "[Project Header 0002]\nBuild Configuration = \"" +
                                  std::string(given.secondBuilds) +
@@ -187,22 +187,6 @@ TEST_F(Configuration, LeavesThePersonalityEveryDefinitionOfTheProject) {
                                                                "-d \"SHIP\"\r\n"
                                                                "-d \"WIDE\"\r\n"
                                                                "-d \"WIN32_LEAN_AND_MEAN\"\r\n");
-}
-
-TEST(WorkspaceConfigurations, FollowTheNumbersOfTheProjectLines) {
-    FakeHost host;
-    host.addFile("C:\\all.cws", "[Workspace Header]\r\n"
-                                "Project 0001 = \"a.prj\"\r\n"
-                                "Project 0001 Collapsed = True\r\n"
-                                "Project 0002 = \"b.prj\"\r\n"
-                                "Project 0003 = \"c.prj\"\r\n\r\n"
-                                "[Project Header 0002]\r\n"
-                                "Build Configuration = \"Release64\"\r\n\r\n"
-                                "[Project Header 0001]\r\n"
-                                "Version = 1301\r\n"
-                                "Build Configuration = \"Debug\"\r\n");
-    CviLineReader reader(host.openTextForReading("C:\\all.cws"));
-    EXPECT_EQ(readWorkspaceConfigurations(reader), (Strings{"Debug", "Release64", ""}));
 }
 
 struct SearchCase {
