@@ -50,26 +50,9 @@ for program in Quorvel.exe Tessellon.exe; do
 done
 
 # The example, the repository and the output seen through Wine's drive Z: (the host root).
-windows() { printf 'Z:%s' "${1//\//\\}"; }
+source "$root/tests/package/wine-example.sh"
 out=$work/out-wine
-mkdir -p "$out"
-console=$(cd "$root" && "$root/cmake/wine-run.sh" "$(cache QUORVEL_WINE)" \
-    "$(cache QUORVEL_WINE_DLLS)" "$build/wine-prefix" "$work/$release/Quorvel.exe" \
-    "$(windows "$root/examples/weather/weather.cws")" "$(windows "$root/examples/cvi")" \
-    "$(windows "$out")" </dev/null)
-status=$?
-expected_console="Creating Corvane/Corvane++ Project ...
-  Creating Group - weather
-  Creating Group - station
-  Creating Analyser Personality - $(windows "$out")\\weather\\station\\person\\station.p_a
-  Creating Group - Source Files
-  Creating Group - Sensor Drivers
-  Creating Group - display
-  Creating Group - Source Files
-Corvane/Corvane++ Project Completed!"
-[[ $status == 0 && $(tr -d '\r' <<<"$console") == "$expected_console" ]] ||
-    fail "Quorvel.exe of the zip on the example: status $status, printed:"$'\n'"$console"
-[[ -f $out/weather.prj ]] || fail "Quorvel.exe of the zip wrote no weather.prj"
+example_converts "$build/wine-prefix" "$work/$release/Quorvel.exe" "$out"
 
 linux_quorvel=$root/build/dev/converter/Quorvel
 if [[ -x $linux_quorvel ]]; then
