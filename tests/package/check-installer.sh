@@ -5,22 +5,21 @@
 # zip's, byte for byte), the Start-menu shortcut, the entry among the installed programs and the
 # PATH after each; the installed Quorvel.exe on the example; the uninstall, after which nothing
 # of ours is left and the PATH is the old one; a PATH that holds the folder already, and
-# /NOPATH, leave the PATH alone. Then the installer's pages open one after the other.
-#   tests/package/check-installer.sh <Windows build folder>   (default build/windows)
-# Prints one line per failed check and ends with status 1 when any failed.
+# /NOPATH, leave the PATH alone. Then the installer's pages open one after the other; given a
+# picture folder (docs, for the README), the first page is saved there as
+# quorvel-setup-page0.png (with ImageMagick's convert).
+#   tests/package/check-installer.sh [Windows build folder [picture folder]]
+# (default build/windows). Prints one line per failed check and ends with status 1 when any
+# failed.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(cd "${1:-$root/build/windows}" && pwd)
+pictures=${2:+$(mkdir -p "$2" && cd "$2" && pwd)}
 if [[ -z ${DISPLAY:-} ]]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build"
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build" ${pictures:+"$pictures"}
 fi
 
-failures=0
-fail() {
-    echo "check-installer: FAILED: $*" >&2
-    failures=$((failures + 1))
-}
-cache() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
+source "$root/tests/package/checks.sh"
 
 version=$(cache CMAKE_PROJECT_VERSION)
 setup=$build/Quorvel-$version-win64-setup.exe
@@ -30,7 +29,6 @@ if [[ -z $version || ! -f $setup || ! -f $zip ]]; then
     exit 1
 fi
 echo "check-installer: $setup"
-source "$root/tests/package/wine-example.sh"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -141,13 +139,16 @@ check_gone "the uninstall after /NOPATH"
 pages=$build/tests/package/quorvel_setup_pages.exe
 if [[ -f $pages ]]; then
     wine "$pages" "$setup" "$(windows "$work")" || fail "the installer's pages did not open"
+    if [[ -n $pictures ]]; then
+        if convert "$work/quorvel-setup-page0.bmp" -strip "$pictures/quorvel-setup-page0.png"; then
+            echo "$pictures/quorvel-setup-page0.png"
+        else
+            fail "no picture of the first page"
+        fi
+    fi
 else
     fail "no $pages to open the installer's pages"
 fi
 settle
 
-if ((failures)); then
-    echo "check-installer: $failures check(s) failed" >&2
-    exit 1
-fi
-echo "check-installer: all checks passed"
+finish

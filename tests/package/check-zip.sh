@@ -12,12 +12,7 @@ set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(cd "${1:-$root/build/windows}" && pwd)
 
-failures=0
-fail() {
-    echo "check-zip: FAILED: $*" >&2
-    failures=$((failures + 1))
-}
-cache() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
+source "$root/tests/package/checks.sh"
 
 version=$(cache CMAKE_PROJECT_VERSION)
 release=Quorvel-$version-win64
@@ -50,7 +45,6 @@ for program in Quorvel.exe Tessellon.exe; do
 done
 
 # The example, the repository and the output seen through Wine's drive Z: (the host root).
-source "$root/tests/package/wine-example.sh"
 out=$work/out-wine
 example_converts "$build/wine-prefix" "$work/$release/Quorvel.exe" "$out"
 
@@ -81,8 +75,4 @@ else
     fail "no $driver to drive Tessellon.exe of the zip (build the windows preset's tests)"
 fi
 
-if ((failures)); then
-    echo "check-zip: $failures check(s) failed" >&2
-    exit 1
-fi
-echo "check-zip: all checks passed"
+finish
