@@ -23,6 +23,9 @@ InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 RequestExecutionLevel admin
 ManifestDPIAware true
 ShowInstDetails show
+; A file that cannot be written leaves Retry and Cancel, never Ignore: a silent install would
+; otherwise skip it and end with status 0, the old or no program in its place.
+AllowSkipFiles off
 ShowUninstDetails show
 
 !define MUI_ABORTWARNING

@@ -5,7 +5,7 @@
 # zip's, byte for byte), the Start-menu shortcut, the entry among the installed programs and the
 # PATH after each; the installed Quorvel.exe on the example; the uninstall, after which nothing
 # of ours is left and the PATH is the old one; a PATH that holds the folder already, and
-# /NOPATH, leave the PATH alone. Then the installer's pages open one after the other; given a
+# /NOPATH, leave the PATH alone; a program that cannot be written fails the install. Then the installer's pages open one after the other; given a
 # picture folder (docs, for the README), the first page is saved there as
 # quorvel-setup-page0.png (with ImageMagick's convert).
 #   tests/package/check-installer.sh [Windows build folder [picture folder]]
@@ -134,6 +134,13 @@ install "$setup" /NOPATH "${to_folder[@]}"
 check_path "" "the install with /NOPATH"
 uninstall
 check_gone "the uninstall after /NOPATH"
+
+# A program that cannot be written ends a silent install with status 2, before the entry.
+mkdir -p "$host_folder/Quorvel.exe"
+wine "$setup" /S "${to_folder[@]}"
+status=$?
+[[ $status == 2 ]] || fail "the install that cannot write Quorvel.exe: status $status"
+wine reg query "$key" >/dev/null 2>&1 && fail "the install that cannot write Quorvel.exe made its entry"
 
 # The pages, each after a click on Next, as far as the one that starts the install.
 pages=$build/tests/package/quorvel_setup_pages.exe
