@@ -21,19 +21,13 @@ fi
 
 source "$root/tests/package/checks.sh"
 
-version=$(cache CMAKE_PROJECT_VERSION)
-setup=$build/Quorvel-$version-win64-setup.exe
-zip=$build/Quorvel-$version-win64.zip
-if [[ -z $version || ! -f $setup || ! -f $zip ]]; then
-    echo "check-installer: no Quorvel-$version-win64-setup.exe and .zip in $build" >&2
+unpack_zip
+setup=$build/$release-setup.exe
+if [[ ! -f $setup ]]; then
+    echo "check-installer: no $release-setup.exe in $build" >&2
     exit 1
 fi
 echo "check-installer: $setup"
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-(cd "$work" && cmake -E tar xf "$zip") || fail "the zip cannot be unpacked"
-release=$work/Quorvel-$version-win64
 
 # The prefix is made anew for every check. Shortcuts need the shell's COM classes, which a
 # prefix made by wine-run.sh lacks; winemenubuilder would copy them into the host's menus.
@@ -93,7 +87,7 @@ listing=$(cd "$host_folder" && ls)
 [[ $listing == $'LICENSE\nQuorvel.exe\nREADME.md\nTessellon.exe\nUninstall.exe' ]] ||
     fail "the install folder holds:"$'\n'"$listing"
 for file in LICENSE Quorvel.exe README.md Tessellon.exe; do
-    cmp -s "$host_folder/$file" "$release/$file" || fail "the installed $file is not the zip's"
+    cmp -s "$host_folder/$file" "$work/$release/$file" || fail "the installed $file is not the zip's"
 done
 if ! [[ -f $shortcut ]] || ! strings -a "$shortcut" | grep -qxF "$folder\\Tessellon.exe" ||
     ! strings -a -el "$shortcut" | grep -qxF '%USERPROFILE%'; then

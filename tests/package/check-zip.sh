@@ -14,18 +14,8 @@ build=$(cd "${1:-$root/build/windows}" && pwd)
 
 source "$root/tests/package/checks.sh"
 
-version=$(cache CMAKE_PROJECT_VERSION)
-release=Quorvel-$version-win64
-zip=$build/$release.zip
-if [[ -z $version || ! -f $zip ]]; then
-    echo "check-zip: no $release.zip in $build" >&2
-    exit 1
-fi
+unpack_zip
 echo "check-zip: $zip"
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-(cd "$work" && cmake -E tar xf "$zip") || fail "the zip cannot be unpacked"
 listing=$(cd "$work" && find . -type f | sort)
 expected="./$release/LICENSE
 ./$release/Quorvel.exe

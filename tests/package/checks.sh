@@ -22,6 +22,21 @@ finish() {
 # A value of the build folder's CMake cache.
 cache() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
 
+# Unpacks the build's Windows zip into a new folder $work, removed at exit, and sets version,
+# release (the zip's folder) and zip; without a zip the check ends at once with status 1.
+unpack_zip() {
+    version=$(cache CMAKE_PROJECT_VERSION)
+    release=Quorvel-$version-win64
+    zip=$build/$release.zip
+    if [[ -z $version || ! -f $zip ]]; then
+        echo "$check: no $release.zip in $build" >&2
+        exit 1
+    fi
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT
+    (cd "$work" && cmake -E tar xf "$zip") || fail "the zip cannot be unpacked"
+}
+
 # A host path as Wine's drive Z: (the host root) shows it.
 windows() { printf 'Z:%s' "${1//\//\\}"; }
 
