@@ -17,6 +17,7 @@ std::wstring longPath() {
 }
 
 struct Edit {
+    const char* name;
     std::wstring before;
     std::wstring after;
 };
@@ -30,15 +31,17 @@ TEST_P(PathListAdd, AddsOnceAndRemovingGivesTheValueBack) {
     EXPECT_EQ(installer::withoutFolder(edit.after, folder), edit.before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, PathListAdd,
-                         testing::Values(Edit{L"", folder},
-                                         Edit{L"C:\\a;%SystemRoot%\\b",
-                                              L"C:\\a;%SystemRoot%\\b;" + folder},
-                                         Edit{L"C:\\a;;C:\\b;", L"C:\\a;;C:\\b;" + folder + L";"},
-                                         Edit{L";", L";" + folder + L";"},
-                                         Edit{L"C:\\Program Files\\Quorvel Old",
-                                              L"C:\\Program Files\\Quorvel Old;" + folder},
-                                         Edit{longPath(), longPath() + L";" + folder}));
+INSTANTIATE_TEST_SUITE_P(
+    Values, PathListAdd,
+    testing::Values(Edit{"Empty", L"", folder},
+                    Edit{"Unexpanded", L"C:\\a;%SystemRoot%\\b",
+                         L"C:\\a;%SystemRoot%\\b;" + folder},
+                    Edit{"EndingInSeparator", L"C:\\a;;C:\\b;", L"C:\\a;;C:\\b;" + folder + L";"},
+                    Edit{"SeparatorAlone", L";", L";" + folder + L";"},
+                    Edit{"LongerName", L"C:\\Program Files\\Quorvel Old",
+                         L"C:\\Program Files\\Quorvel Old;" + folder},
+                    Edit{"ThousandsOfCharacters", longPath(), longPath() + L";" + folder}),
+    [](const testing::TestParamInfo<Edit>& info) { return std::string(info.param.name); });
 
 // The folder counts as present however the element writes it; removing takes only that one.
 TEST(PathList, AnElementNamingTheFolderInAnotherFormIsTheFolder) {
