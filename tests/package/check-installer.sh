@@ -70,9 +70,12 @@ check_gone() {
     wine reg query "$key" >/dev/null 2>&1 && fail "$1: left the programs entry"
 }
 
-# An older version first, so that this one installs over it.
-makensis -V1 -WX -DVERSION=0.9.0 -DSTAGE="$build/installer-stage/files" -DOUTFILE="$work/old-setup.exe" \
-    "$root/installer/Quorvel.nsi" || fail "makensis of an older version"
+# An older version first, so that this one installs over it: its README differs, so that the
+# files compared below must be those of this version.
+cp -r "$build/installer-stage/files" "$work/old"
+echo 'Quorvel 0.9.0' >>"$work/old/README.md"
+"$(cache QUORVEL_MAKENSIS)" -V1 -WX -DVERSION=0.9.0 -DSTAGE="$work/old" \
+    -DOUTFILE="$work/old-setup.exe" "$root/installer/Quorvel.nsi" || fail "makensis of version 0.9.0"
 
 old="%SystemRoot%\\system32;%USERPROFILE%\\bin;C:\\Program Files\\Common Tools"
 for ((i = 1; ${#old} < 3000; i++)); do old+=";D:\\tools\\folder number $i"; done
