@@ -1,8 +1,7 @@
 # The downloadable artefacts, made by `cpack` in a build folder: on Windows
 # Quorvel-<version>-win64.zip, a folder of that name holding Quorvel.exe, README.md and LICENSE,
 # and the installer of Installer.cmake beside it; elsewhere the Debian package of
-# DebianPackage.cmake. The version is the project's, and
-# nothing else states it.
+# DebianPackage.cmake. The version is the project's, and nothing else states it.
 if(WIN32)
   install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE
           DESTINATION ${QUORVEL_INSTALL_DOCDIR})
