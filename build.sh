@@ -6,8 +6,8 @@
 #                      UBSan and each fuzz target for 30 s
 #   ./build.sh wizard  install what is missing, build, start the wizard
 #   ./build.sh bench   install what is missing, build Quorvel for speed, run the benchmark
-#   ./build.sh package install what is missing, build, make the Debian package and the Windows
-#                      zip and put them here
+#   ./build.sh package install what is missing, build, make the Debian package, the Windows
+#                      zip and the Windows installer and put them here
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -77,7 +77,8 @@ run_tests() {
 
 # MinGW-w64 cross-builds Quorvel.exe and Tessellon.exe, Wine runs them, and GoogleTest's
 # sources are built for them; Xvfb (with xauth for xvfb-run) is the display of Tessellon.exe.
-windows_packages=(g++-mingw-w64-x86-64-posix wine64 googletest xvfb xauth)
+# NSIS's makensis makes the installer.
+windows_packages=(g++-mingw-w64-x86-64-posix wine64 googletest xvfb xauth nsis)
 
 # Quorvel.exe, Tessellon.exe and their tests built for Windows and run under Wine on a virtual
 # display, together with the end-to-end cases of build/dev run against Quorvel.exe.
@@ -90,6 +91,9 @@ windows_tests() {
     echo "== The Windows zip =="
     cpack --preset windows >/dev/null
     tests/package/check-zip.sh build/windows
+    echo "== The Windows installer =="
+    cmake --build --preset windows --target installer >/dev/null
+    tests/package/check-installer.sh build/windows
 }
 
 # dpkg-shlibdeps (with file) finds the package's dependencies; mandoc and man-db check the
@@ -104,7 +108,8 @@ deb_tests() {
     tests/package/check-deb.sh build/dev
 }
 
-# Both packages, copied here: quorvel_<version>_<arch>.deb and Quorvel-<version>-win64.zip.
+# The packages, copied here: quorvel_<version>_<arch>.deb, Quorvel-<version>-win64.zip and
+# Quorvel-<version>-win64-setup.exe.
 make_packages() {
     install_missing "${packages[@]}" "${deb_packages[@]}" "${windows_packages[@]}"
     build
@@ -112,10 +117,12 @@ make_packages() {
     cmake --preset windows >/dev/null
     cmake --build --preset windows -j"$(nproc)"
     cpack --preset windows >/dev/null
+    cmake --build --preset windows --target installer >/dev/null
     local version file
     version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/dev/CMakeCache.txt)
     for file in "build/dev/quorvel_${version}_$(dpkg --print-architecture).deb" \
-        "build/windows/Quorvel-$version-win64.zip"; do
+        "build/windows/Quorvel-$version-win64.zip" \
+        "build/windows/Quorvel-$version-win64-setup.exe"; do
         cp "$file" .
         echo "Made ${file##*/}"
     done

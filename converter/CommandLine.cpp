@@ -70,6 +70,8 @@ void applyOptions(const std::vector<std::string>& args, WorkspaceConverter& conv
             converter.addExtensions(value);
         else if (option == "-cdb")
             converter.setCompilationDatabase(makeAbsolute(value, host));
+        else if (option == "-cdbconfig")
+            converter.setDatabaseConfiguration(value);
     }
 }
 

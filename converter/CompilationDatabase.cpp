@@ -1,5 +1,6 @@
 #include "CompilationDatabase.h"
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 
 #include "CviClangFlags.h"
@@ -36,17 +37,27 @@ std::string reasonForNoUtf8Path(const std::string& path, platform::NoUtf8Path wh
     return reasonFor(path, why);
 }
 
-std::vector<std::string> cviHeaderFolders(const std::string& cviDir, platform::Host& host) {
+std::vector<std::string> cviHeaderFolders(const std::string& cviDir, const CviBuild& build,
+                                          platform::Host& host) {
+    std::vector<std::string> candidates;
+    std::vector<std::string> tools = host.subfolderNames(cviDir + "\\toolslib");
+    std::sort(tools.begin(), tools.end());
+    for (const std::string& name : tools)
+        candidates.push_back(cviDir + "\\toolslib\\" + name);
+    for (const char* below : {"\\instr", "\\include", "\\include\\ansi"})
+        candidates.push_back(cviDir + below);
+    for (const std::string& root : {build.iviRoot, build.vxiRoot})
+        if (!root.empty())
+            candidates.push_back(root + "\\include");
+    candidates.push_back(cviDir + "\\sdk\\include");
     std::vector<std::string> folders;
-    for (const char* below : {"\\include", "\\include\\ansi", "\\sdk\\include"}) {
-        const std::string folder = cviDir + below;
+    for (std::string& folder : candidates)
         if (host.exists(folder))
-            folders.push_back(folder);
-    }
+            folders.push_back(std::move(folder));
     return folders;
 }
 
-std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source,
+std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source, const CviBuild& build,
                                                const std::vector<std::string>& cviFolders,
                                                platform::Host& host,
                                                std::vector<std::string>& leftOut) {
@@ -69,7 +80,8 @@ std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source,
     if (const std::string own = folderOf(source.file); !own.empty())
         entry.searchedFolders.push_back(withoutTrailingSeparator(own));
     entry.arguments.emplace_back("clang");
-    entry.arguments.insert(entry.arguments.end(), cviClangFlags.begin(), cviClangFlags.end());
+    const std::vector<std::string> dialect = cviClangFlags(build);
+    entry.arguments.insert(entry.arguments.end(), dialect.begin(), dialect.end());
     // A folder that names nothing here is of no use to clang; the others still are.
     auto include = [&](const std::string& includeFolder) {
         const platform::Utf8Path path = host.utf8PathOf(includeFolder);
@@ -88,18 +100,18 @@ std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source,
             if (!includeFolder.empty())
                 include(includeFolder);
     }
+    // A CVI folder the project names itself is searched there already.
     for (const std::string& cviFolder : cviFolders)
-        include(cviFolder);
-    if (source.settings) {
-        for (const auto& [name, value] : source.settings->getDefines()) {
-            if (name.empty())
-                continue;
-            const std::string definition = value.empty() ? name : name + "=" + value;
-            if (auto text = host.utf8TextOf(definition))
-                entry.arguments.push_back("-D" + *text);
-            else
-                leftOut.push_back("definition " + definition + " (" + notUtf8 + ")");
-        }
+        if (!source.settings || !source.settings->getIncludePaths().count(cviFolder))
+            include(cviFolder);
+    for (const auto& [name, value] : build.definitions) {
+        if (name.empty())
+            continue;
+        const std::string definition = value.empty() ? name : name + "=" + value;
+        if (auto text = host.utf8TextOf(definition))
+            entry.arguments.push_back("-D" + *text);
+        else
+            leftOut.push_back("definition " + definition + " (" + notUtf8 + ")");
     }
     entry.arguments.emplace_back("-c");
     entry.arguments.push_back(entry.file);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CompileSources.h"
+#include "CviBuild.h"
 
 namespace platform {
 class Host;
@@ -27,17 +28,20 @@ struct DatabaseEntry {
 /// Why path has no UTF-8 host path, in the words of a left-out line ("drive E: is not mapped").
 std::string reasonForNoUtf8Path(const std::string& path, platform::NoUtf8Path why);
 
-/// The CVI installation's own header folders below cviDir that exist, in search order.
-std::vector<std::string> cviHeaderFolders(const std::string& cviDir, platform::Host& host);
+/// The CVI installation's own header folders below cviDir that exist, in CVI's search order:
+/// every subfolder of toolslib (in byte order), instr, include, include\ansi, the include
+/// folders of build's IVI and VXIplug&play roots, sdk\include.
+std::vector<std::string> cviHeaderFolders(const std::string& cviDir, const CviBuild& build,
+                                          platform::Host& host);
 
-/// The entry of source: "clang", the CVI dialect flags, "-I" per include folder of its
-/// project then per CVI header folder, "-D" per definition, "-c" and the file. An include
-/// folder without a UTF-8 host path and a definition that cannot be written as UTF-8 are left
-/// out of it, the rest kept in order; the whole entry is nothing when the source's own file
-/// or folder has no UTF-8 host path. Each part left out adds what it is and why to leftOut
-/// ("include folder E:\inc (drive E: is not mapped)"); a source left out whole adds its file
-/// and why alone.
-std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source,
+/// The entry of source: "clang", the CVI dialect flags of build, "-I" per include folder of
+/// its project then per CVI header folder, "-D" per definition of build, "-c" and the file. An
+/// include folder without a UTF-8 host path and a definition that cannot be written as UTF-8
+/// are left out of it, the rest kept in order; the whole entry is nothing when the source's
+/// own file or folder has no UTF-8 host path. Each part left out adds what it is and why to
+/// leftOut ("include folder E:\inc (drive E: is not mapped)"); a source left out whole adds
+/// its file and why alone.
+std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source, const CviBuild& build,
                                                const std::vector<std::string>& cviFolders,
                                                platform::Host& host,
                                                std::vector<std::string>& leftOut);

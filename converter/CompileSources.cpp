@@ -5,19 +5,21 @@
 
 namespace {
 
-void collect(const ProjectGroup& group, const ProjectGroup* settings,
-             std::vector<CompileSource>& sources) {
+void collect(const ProjectGroup& group, const ProjectGroup* settings, const ProjectGroup* project,
+             const std::set<const ProjectGroup*>& projects, std::vector<CompileSource>& sources) {
     if (!group.getIncludePaths().empty() || !group.getDefines().empty())
         settings = &group;
+    if (projects.count(&group))
+        project = &group;
     for (const std::string& file : group.getFiles()) {
         if (!isCSource(file))
             continue;
         // A group built without a source folder still has its file's folder to offer.
         const std::string& folder = group.getSourceFolder();
-        sources.push_back({file, folder.empty() ? folderOf(file) : folder, settings});
+        sources.push_back({file, folder.empty() ? folderOf(file) : folder, settings, project});
     }
     for (const auto& subGroup : group.getSubGroups())
-        collect(*subGroup, settings, sources);
+        collect(*subGroup, settings, project, projects, sources);
 }
 
 } // namespace
@@ -31,8 +33,9 @@ bool isCSource(const std::string& path) {
     return extension == "c" || extension == "C";
 }
 
-std::vector<CompileSource> collectCompileSources(const ProjectGroup& root) {
+std::vector<CompileSource> collectCompileSources(const ProjectGroup& root,
+                                                 const std::set<const ProjectGroup*>& projects) {
     std::vector<CompileSource> sources;
-    collect(root, nullptr, sources);
+    collect(root, nullptr, nullptr, projects, sources);
     return sources;
 }

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "CviBuild.h"
 #include "Errors.h"
 #include "Host.h"
 #include "ProjectGroup.h"
@@ -265,18 +266,6 @@ void CviProjectParser::readIncludePaths() {
 }
 
 void CviProjectParser::readCompilerDefines(const std::string& line) {
-    const std::string value = trimValue(lineValue(line));
-    std::size_t start = value.find("/D");
-    while (start != std::string::npos) {
-        std::size_t end = value.find(' ', start);
-        if (end == std::string::npos)
-            end = value.size();
-        const std::string token = value.substr(start + 2, end - start - 2);
-        const std::size_t equals = token.find('=');
-        if (equals == std::string::npos)
-            group->setDefine(token, std::string());
-        else
-            group->setDefine(token.substr(0, equals), token.substr(equals + 1));
-        start = value.find("/D", end);
-    }
+    for (const auto& [name, value] : compilerDefinitions(trimValue(lineValue(line))))
+        group->setDefine(name, value);
 }

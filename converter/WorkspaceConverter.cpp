@@ -62,14 +62,18 @@ void WorkspaceConverter::printError(const std::string& line) const {
 }
 
 std::vector<std::string> WorkspaceConverter::readProjectList() {
-    if (sourcePath.find(".cws") == std::string::npos)
+    if (!sourceIsWorkspace())
         return {sourcePath};
-    failedInput = sourcePath;
-    auto file = host.openTextForReading(sourcePath);
+    CviLineReader reader = openCviFile(sourcePath);
+    return readWorkspaceProjects(reader, beforeLastBackslash(sourcePath));
+}
+
+CviLineReader WorkspaceConverter::openCviFile(const std::string& path) {
+    failedInput = path;
+    auto file = host.openTextForReading(path);
     if (!file)
         throw AsciiReaderError(2);
-    CviLineReader reader(std::move(file));
-    return readWorkspaceProjects(reader, beforeLastBackslash(sourcePath));
+    return CviLineReader(std::move(file));
 }
 
 void WorkspaceConverter::readProjects(const std::vector<std::string>& projects) {
@@ -84,6 +88,7 @@ void WorkspaceConverter::readProjects(const std::vector<std::string>& projects) 
             target = group.get();
             rootGroup->addSubGroup(std::move(group));
         }
+        projectGroups.push_back(target);
         parser.setGroup(target);
         parser.setConverter(this);
         parser.setCviDir(cviDir);
@@ -94,9 +99,32 @@ void WorkspaceConverter::readProjects(const std::vector<std::string>& projects) 
     }
 }
 
+void WorkspaceConverter::readProjectBuilds(const std::vector<std::string>& projects) {
+    std::vector<std::string> named;
+    if (sourceIsWorkspace()) {
+        CviLineReader workspace = openCviFile(sourcePath);
+        named = readWorkspaceConfigurations(workspace);
+    }
+    for (std::size_t i = 0; i < projects.size(); ++i) {
+        const std::string projectPath = toNativeSeparators(projects[i]);
+        CviLineReader project = openCviFile(projectPath);
+        const CviProjectConfigs configs = readProjectConfigs(project);
+        std::string missed;
+        CviBuild build = chooseBuild(configs, databaseConfiguration,
+                                     i < named.size() ? named[i] : std::string(), missed);
+        if (!missed.empty())
+            printError("No build configuration " + missed + " in " + projectPath +
+                       ": the Compilation Database describes its " + build.name);
+        projectBuilds.push_back({projectGroups[i], std::move(build)});
+    }
+}
+
 int WorkspaceConverter::run() {
     try {
-        readProjects(readProjectList());
+        const std::vector<std::string> projects = readProjectList();
+        readProjects(projects);
+        if (!compilationDatabase.empty())
+            readProjectBuilds(projects);
         return writeProjectFile();
     } catch (const AsciiReaderError& error) {
         if (error.code == 2)

@@ -5,12 +5,20 @@
 #include <string>
 #include <vector>
 
+#include "CviBuild.h"
 #include "CviProjectParser.h"
 #include "ProjectGroup.h"
 
 namespace platform {
 class Host;
 }
+
+/// The build configuration a compilation database describes for one CVI project of the run.
+struct ProjectBuild {
+    /// The group the project file was read into. Owned by the tree.
+    const ProjectGroup* group = nullptr;
+    CviBuild build;
+};
 
 /// The one object of a conversion run: its settings, the group tree and the reader.
 class WorkspaceConverter {
@@ -36,6 +44,9 @@ public:
     void setCompilerPersonality(const std::string& value) { compilerPersonality = value; }
     /// Asks for a compilation database at the absolute path value as well.
     void setCompilationDatabase(const std::string& value) { compilationDatabase = value; }
+    /// Asks the compilation database to describe the configuration named value for every
+    /// project that has it.
+    void setDatabaseConfiguration(const std::string& value) { databaseConfiguration = value; }
 
     std::string getCviDir() const { return cviDir; }
     std::string getDestFolder() const { return destFolder; }
@@ -45,6 +56,11 @@ public:
     std::string getCompilerPersonality() const { return compilerPersonality; }
     /// The compilation database's path; empty when none is asked for.
     std::string getCompilationDatabase() const { return compilationDatabase; }
+    /// The configuration named with "-cdbconfig"; empty when none is.
+    std::string getDatabaseConfiguration() const { return databaseConfiguration; }
+    /// The configuration chosen for each project read, in the order read; filled only when a
+    /// compilation database is asked for.
+    const std::vector<ProjectBuild>& getProjectBuilds() const { return projectBuilds; }
     const std::vector<std::string>& getExtensions() const { return extensions; }
     /// The destination folder's "person" folder, with its trailing "\".
     std::string getProjectPersonFolder() const { return destFolder + "\\person\\"; }
@@ -71,11 +87,20 @@ public:
     int writeProjectFile();
 
 private:
+    /// True when the source is read as a workspace: its path contains ".cws".
+    bool sourceIsWorkspace() const { return sourcePath.find(".cws") != std::string::npos; }
     /// The CVI project files to convert, in order. Throws AsciiReaderError code 2
     /// when the workspace file cannot be opened or fails while it is read.
     std::vector<std::string> readProjectList();
     /// Reads every project of the list into its group.
     void readProjects(const std::vector<std::string>& projects);
+    /// Reads the build configurations the workspace names and those of every project of the
+    /// list, and chooses the one each project's entries describe; a project that lacks a
+    /// configuration asked for is told on the error stream. Throws AsciiReaderError code 2.
+    void readProjectBuilds(const std::vector<std::string>& projects);
+    /// Opens a CVI file for reading by lines, naming it for the failure line. Throws
+    /// AsciiReaderError code 2 when it cannot be opened.
+    CviLineReader openCviFile(const std::string& path);
 
     std::string sourcePath;
     std::string cviDir;
@@ -86,6 +111,7 @@ private:
     std::string compilerPersonality;
     std::vector<std::string> extensions;
     std::string compilationDatabase;
+    std::string databaseConfiguration;
     platform::Host& host;
     std::ostream& console;
     std::ostream& errors;
@@ -93,4 +119,7 @@ private:
     CviProjectParser parser;
     /// The project file being read, for the failure line.
     std::string failedInput;
+    /// The group each project of the list was read into, in the order read.
+    std::vector<const ProjectGroup*> projectGroups;
+    std::vector<ProjectBuild> projectBuilds;
 };

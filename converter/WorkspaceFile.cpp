@@ -1,6 +1,9 @@
 #include "WorkspaceFile.h"
 
+#include <map>
+
 #include "CviProjectParser.h"
+#include "CviSections.h"
 #include "StringHelpers.h"
 
 bool isProjectLine(const std::string& line) {
@@ -23,4 +26,24 @@ std::vector<std::string> readWorkspaceProjects(CviLineReader& reader,
             projects.push_back(workspaceFolder + "\\" + trimValue(lineValue(line)));
     }
     return projects;
+}
+
+std::vector<std::string> readWorkspaceConfigurations(CviLineReader& reader) {
+    const std::string headerPrefix = "Project Header ";
+    std::vector<std::string> projectNumbers;
+    std::map<std::string, std::string> configurationOf;
+    for (const CviSection& section :
+         readCviSections(reader, [](const std::string&) { return true; })) {
+        const bool isHeader = section.name.compare(0, headerPrefix.size(), headerPrefix) == 0;
+        for (const auto& [key, value] : section.keys) {
+            if (isProjectLine(key + "="))
+                projectNumbers.push_back(key.substr(std::string("Project ").size()));
+            else if (isHeader && key == "Build Configuration")
+                configurationOf[section.name.substr(headerPrefix.size())] = value;
+        }
+    }
+    std::vector<std::string> configurations;
+    for (const std::string& number : projectNumbers)
+        configurations.push_back(configurationOf[number]);
+    return configurations;
 }

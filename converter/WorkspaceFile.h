@@ -14,3 +14,9 @@ bool isProjectLine(const std::string& line);
 /// Throws AsciiReaderError code 2 when the file fails while it is read.
 std::vector<std::string> readWorkspaceProjects(CviLineReader& reader,
                                                const std::string& workspaceFolder);
+
+/// The build configuration the workspace names for each of its projects, in the order of
+/// readWorkspaceProjects: the "Build Configuration" of the "[Project Header NNNN]" section
+/// that has the number of the "Project NNNN" line; empty where it names none. Throws
+/// AsciiReaderError code 2 when the file fails while it is read.
+std::vector<std::string> readWorkspaceConfigurations(CviLineReader& reader);

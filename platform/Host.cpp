@@ -22,6 +22,15 @@ std::string Host::consoleTextOf(const std::string& text) {
     return text;
 }
 
+std::vector<std::string> Host::subfolderNames(const std::string& folder) {
+    std::vector<std::string> names;
+    if (const auto listing = listFolder(folder))
+        for (const FolderEntry& entry : *listing)
+            if (entry.isFolder)
+                names.push_back(entry.name);
+    return names;
+}
+
 std::unique_ptr<TextReader> Host::openTextForReading(const std::string& path) {
     auto source = openForReading(path);
     if (!source)

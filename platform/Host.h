@@ -74,6 +74,10 @@ public:
     /// True when the host's file names ignore letter case, as Windows' do.
     virtual bool namesIgnoreCase() const = 0;
 
+    /// The names of the folders directly inside folder, in the form names take here and in
+    /// no set order; none when it cannot be listed.
+    std::vector<std::string> subfolderNames(const std::string& folder);
+
     /// Opens a file's bytes for reading; null when it cannot be opened.
     virtual std::unique_ptr<ByteSource> openForReading(const std::string& path) = 0;
 

@@ -226,7 +226,7 @@ std::optional<std::vector<FolderEntry>> PosixHost::listFolder(const std::string&
             break;
         }
         const std::string name = found->d_name;
-        // A "\" in a name would read as a separator in every Windows-form path that holds it.
+        // A backslash in a name would read as a separator in every Windows-form path holding it.
         if (name == "." || name == ".." || name.find('\\') != std::string::npos)
             continue;
         // A link or a file system that does not tell the kind is asked through the path.

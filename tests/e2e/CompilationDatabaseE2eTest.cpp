@@ -21,11 +21,13 @@ using Strings = std::vector<std::string>;
 const char* const database = "C:\\out\\compile_commands.json";
 const char* const overlay = "C:\\out\\compile_commands.overlay.json";
 
-/// clang and the CVI dialect flags that begin every entry.
-const Strings dialect = {"clang",          "--target=i686-pc-windows-msvc",
-                         "-std=gnu99",     "-D_CVI_=1301",
-                         "-D_NI_mswin_=1", "-D_NI_mswin32_=1",
-                         "-D_NI_i386_=1"};
+/// clang and the CVI dialect flags of a Debug build, with C99 extensions or without.
+Strings debugDialect(const char* standard) {
+    return {"clang",          "--target=i686-pc-windows-msvc",
+            standard,         "-D_CVI_=1301",
+            "-D_NI_mswin_=1", "-D_NI_mswin32_=1",
+            "-D_NI_i386_=1",  "-D_CVI_DEBUG_=1"};
+}
 
 /// The example workspace and its stand-in CVI installation at C:\examples, converted into
 /// C:\out with a compilation database.
@@ -87,14 +89,14 @@ TEST_F(ExampleDatabase, HoldsEveryExampleSourceWithItsProjectsFoldersAndDefiniti
     ASSERT_GE(result.out.size(), tail.size());
     EXPECT_EQ(result.out.substr(result.out.size() - tail.size()), tail);
 
-    // The CVI installation has no sdk\include: only the folders that exist are named.
-    const Strings cviFolders = {"-I" + pathOf("C:\\examples\\cvi\\include"),
-                                "-I" + pathOf("C:\\examples\\cvi\\include\\ansi")};
-    auto entry = [&](const std::string& folder, const std::string& file, const Strings& own,
-                     const Strings& defines) {
+    // The workspace builds the station as Debug and the display panel as Release64. The CVI
+    // installation has no sdk\include: only the folders that exist are named, and the
+    // station names its toolslib folder itself.
+    auto entry = [&](const std::string& folder, const std::string& file, const Strings& dialect,
+                     const Strings& includes, const Strings& defines) {
         Strings arguments = dialect;
-        arguments.insert(arguments.end(), own.begin(), own.end());
-        arguments.insert(arguments.end(), cviFolders.begin(), cviFolders.end());
+        for (const std::string& include : includes)
+            arguments.push_back("-I" + pathOf(include));
         arguments.insert(arguments.end(), defines.begin(), defines.end());
         if (!underWine())
             arguments.insert(arguments.end(), {"-ivfsoverlay", pathOf(overlay)});
@@ -104,15 +106,21 @@ TEST_F(ExampleDatabase, HoldsEveryExampleSourceWithItsProjectsFoldersAndDefiniti
                               {"arguments", arguments},
                               {"file", pathOf(folder + "\\" + file)}};
     };
+    const std::string cvi = "C:\\examples\\cvi";
     const std::string station = "C:\\examples\\weather\\station";
-    const Strings stationFolders = {"-I" + pathOf("C:\\examples\\cvi\\toolslib\\toolbox"),
-                                    "-I" + pathOf(station + "\\..\\include")};
+    const Strings stationFolders = {cvi + "\\toolslib\\toolbox", station + "\\..\\include",
+                                    cvi + "\\include", cvi + "\\include\\ansi"};
     const Strings stationDefines = {"-DDEBUG", "-DSTATION_RATE=10", "-DWIN32_LEAN_AND_MEAN"};
+    const Strings stationDialect = debugDialect("-std=gnu99");
+    const Strings release64 = {"clang",          "--target=x86_64-pc-windows-msvc",
+                               "-std=gnu99",     "-D_CVI_=1301",
+                               "-D_NI_mswin_=1", "-D_NI_mswin64_=1"};
     const nlohmann::json expected = nlohmann::json::array(
-        {entry(station, "main.c", stationFolders, stationDefines),
-         entry(station, "sampling.c", stationFolders, stationDefines),
-         entry(station, "drivers\\anemometer.c", stationFolders, stationDefines),
-         entry("C:\\examples\\weather\\display panel", "panel.c", {}, {})});
+        {entry(station, "main.c", stationDialect, stationFolders, stationDefines),
+         entry(station, "sampling.c", stationDialect, stationFolders, stationDefines),
+         entry(station, "drivers\\anemometer.c", stationDialect, stationFolders, stationDefines),
+         entry("C:\\examples\\weather\\display panel", "panel.c", release64,
+               {cvi + "\\toolslib\\toolbox", cvi + "\\include", cvi + "\\include\\ansi"}, {})});
     EXPECT_EQ(entries(), expected);
 }
 
@@ -128,16 +136,24 @@ TEST_F(ExampleDatabase, LetsClangdParseEveryExampleSourceWithoutAnError) {
         EXPECT_EQ(clangdCheck(file, box.host("C:\\out"), log), 0) << textOf(log);
     }
 
-    // The check has teeth: without the project's definition the same source fails.
+    // The check has teeth: without the project's definition, or built as the 32-bit Debug of
+    // before, the same sources fail.
     nlohmann::json lost = written;
     for (auto& item : lost) {
         auto& arguments = item["arguments"];
         arguments.erase(std::remove(arguments.begin(), arguments.end(), "-DSTATION_RATE=10"),
                         arguments.end());
     }
+    lost[3]["arguments"] = debugDialect("-std=gnu99");
+    lost[3]["arguments"].insert(lost[3]["arguments"].end(), written[3]["arguments"].begin() + 6,
+                                written[3]["arguments"].end());
     box.writeFile("C:\\lost\\compile_commands.json", lost.dump());
     EXPECT_NE(clangdCheck(written[1]["file"], box.host("C:\\lost"), log), 0);
     EXPECT_NE(textOf(log).find("STATION_RATE must come from the project's compiler defines"),
+              std::string::npos)
+        << textOf(log);
+    EXPECT_NE(clangdCheck(written[3]["file"], box.host("C:\\lost"), log), 0);
+    EXPECT_NE(textOf(log).find("the workspace builds the display panel as Release64"),
               std::string::npos)
         << textOf(log);
 }
@@ -248,7 +264,7 @@ TEST_F(ForeignFolders, LeaveTheSourceItsEntryWithoutThemAndClangdChecksIt) {
                   "Left out of the Case Overlay: folder C:\\ws\\" +
                   korean + " (cannot be written as UTF-8)\n");
     const std::string file = box.host("C:\\ws\\main.c").string();
-    Strings expected = dialect;
+    Strings expected = debugDialect("-std=gnu89");
     expected.insert(expected.end(), {"-I" + box.host("C:\\ws\\inc").string(), "-DRATE=10",
                                      "-ivfsoverlay", box.host(overlay).string(), "-c", file});
     EXPECT_EQ(written[0], (nlohmann::json{{"directory", box.host("C:\\ws").string()},

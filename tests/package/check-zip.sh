@@ -12,25 +12,10 @@ set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(cd "${1:-$root/build/windows}" && pwd)
 
-failures=0
-fail() {
-    echo "check-zip: FAILED: $*" >&2
-    failures=$((failures + 1))
-}
-cache() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
+source "$root/tests/package/checks.sh"
 
-version=$(cache CMAKE_PROJECT_VERSION)
-release=Quorvel-$version-win64
-zip=$build/$release.zip
-if [[ -z $version || ! -f $zip ]]; then
-    echo "check-zip: no $release.zip in $build" >&2
-    exit 1
-fi
+unpack_zip
 echo "check-zip: $zip"
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-(cd "$work" && cmake -E tar xf "$zip") || fail "the zip cannot be unpacked"
 listing=$(cd "$work" && find . -type f | sort)
 expected="./$release/LICENSE
 ./$release/Quorvel.exe
@@ -50,26 +35,8 @@ for program in Quorvel.exe Tessellon.exe; do
 done
 
 # The example, the repository and the output seen through Wine's drive Z: (the host root).
-windows() { printf 'Z:%s' "${1//\//\\}"; }
 out=$work/out-wine
-mkdir -p "$out"
-console=$(cd "$root" && "$root/cmake/wine-run.sh" "$(cache QUORVEL_WINE)" \
-    "$(cache QUORVEL_WINE_DLLS)" "$build/wine-prefix" "$work/$release/Quorvel.exe" \
-    "$(windows "$root/examples/weather/weather.cws")" "$(windows "$root/examples/cvi")" \
-    "$(windows "$out")" </dev/null)
-status=$?
-expected_console="Creating Corvane/Corvane++ Project ...
-  Creating Group - weather
-  Creating Group - station
-  Creating Analyser Personality - $(windows "$out")\\weather\\station\\person\\station.p_a
-  Creating Group - Source Files
-  Creating Group - Sensor Drivers
-  Creating Group - display
-  Creating Group - Source Files
-Corvane/Corvane++ Project Completed!"
-[[ $status == 0 && $(tr -d '\r' <<<"$console") == "$expected_console" ]] ||
-    fail "Quorvel.exe of the zip on the example: status $status, printed:"$'\n'"$console"
-[[ -f $out/weather.prj ]] || fail "Quorvel.exe of the zip wrote no weather.prj"
+example_converts "$build/wine-prefix" "$work/$release/Quorvel.exe" "$out"
 
 linux_quorvel=$root/build/dev/converter/Quorvel
 if [[ -x $linux_quorvel ]]; then
@@ -98,8 +65,4 @@ else
     fail "no $driver to drive Tessellon.exe of the zip (build the windows preset's tests)"
 fi
 
-if ((failures)); then
-    echo "check-zip: $failures check(s) failed" >&2
-    exit 1
-fi
-echo "check-zip: all checks passed"
+finish

@@ -13,11 +13,11 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-/// clang and the CVI dialect flags that begin every entry.
+/// clang and the CVI dialect flags that begin every entry of a Debug build without C99.
 const Strings dialect = {"clang",          "--target=i686-pc-windows-msvc",
-                         "-std=gnu99",     "-D_CVI_=1301",
+                         "-std=gnu89",     "-D_CVI_=1301",
                          "-D_NI_mswin_=1", "-D_NI_mswin32_=1",
-                         "-D_NI_i386_=1"};
+                         "-D_NI_i386_=1",  "-D_CVI_DEBUG_=1"};
 
 Strings withDialect(const Strings& rest) {
     Strings arguments = dialect;
@@ -45,13 +45,14 @@ struct Database : ::testing::Test {
     std::ostringstream errors;
 
     Database() { reset(); }
-    /// A fresh host with C:\out, a CVI folder without include\ansi and the current
-    /// folder C:\ws; an empty console and error stream.
+    /// A fresh host with C:\out, a CVI folder with toolslib\toolbox but without include\ansi, and
+    /// the current folder C:\ws; an empty console and error stream.
     void reset() {
         host = FakeHost();
         console.str("");
         errors.str("");
         host.addFolder("C:\\out");
+        host.addFolder("C:\\cvi\\toolslib\\toolbox");
         host.addFolder("C:\\cvi\\include");
         host.addFolder("C:\\cvi\\sdk\\include");
         host.setCurrentFolder("C:\\ws");
@@ -150,7 +151,8 @@ TEST_F(Database, IsWrittenAfterTheProjectFileWithOneEntryPerListedCSource) {
                                  completed);
     EXPECT_EQ(errors.str(), "");
     // The project's include folders in the personality's order (the empty one gives no bare
-    // "-I"), the CVI folders that exist, then the definitions (the nameless one gives no "-D").
+    // "-I"), the CVI folders that exist but main names itself, then the definitions (the
+    // nameless one gives no "-D").
     const Strings mainFlags = {"-IC:\\cvi\\toolslib\\toolbox",
                                "-IC:\\ws\\inc",
                                "-IC:\\cvi\\include",
@@ -167,10 +169,11 @@ TEST_F(Database, IsWrittenAfterTheProjectFileWithOneEntryPerListedCSource) {
     const nlohmann::json expected = nlohmann::json::array(
         {mainEntry("C:\\ws\\main\\main.c"), mainEntry("C:\\ws\\main\\util.C"),
          mainEntry("C:\\ws\\main\\main.c"),
-         nlohmann::json{{"directory", "C:\\ws\\drv"},
-                        {"arguments", withDialect({"-IC:\\cvi\\include", "-IC:\\cvi\\sdk\\include",
-                                                   "-c", "C:\\ws\\drv\\drv.c"})},
-                        {"file", "C:\\ws\\drv\\drv.c"}}});
+         nlohmann::json{
+             {"directory", "C:\\ws\\drv"},
+             {"arguments", withDialect({"-IC:\\cvi\\toolslib\\toolbox", "-IC:\\cvi\\include",
+                                        "-IC:\\cvi\\sdk\\include", "-c", "C:\\ws\\drv\\drv.c"})},
+             {"file", "C:\\ws\\drv\\drv.c"}}});
     EXPECT_EQ(database(), expected);
     EXPECT_EQ(host.writtenFiles.back(), "C:\\out\\compile_commands.json");
 }
@@ -185,11 +188,12 @@ TEST_F(Database, FileIsTextWithCrLfLineEndsAndADriveRootKeepsItsSeparator) {
                                                   "    \"arguments\": [\r\n"
                                                   "      \"clang\",\r\n"
                                                   "      \"--target=i686-pc-windows-msvc\",\r\n"
-                                                  "      \"-std=gnu99\",\r\n"
+                                                  "      \"-std=gnu89\",\r\n"
                                                   "      \"-D_CVI_=1301\",\r\n"
                                                   "      \"-D_NI_mswin_=1\",\r\n"
                                                   "      \"-D_NI_mswin32_=1\",\r\n"
                                                   "      \"-D_NI_i386_=1\",\r\n"
+                                                  "      \"-D_CVI_DEBUG_=1\",\r\n"
                                                   "      \"-DX\",\r\n"
                                                   "      \"-c\",\r\n"
                                                   "      \"C:\\\\a.c\"\r\n"
@@ -227,11 +231,12 @@ TEST_F(Database, AFolderOrDefinitionWithoutAUtf8FormIsLeftOutOfEveryEntryAndTold
               "(cannot be written as UTF-8)\n");
     // Every source keeps its entry, with everything else in the same order.
     auto entry = [](const std::string& folder, const std::string& file) {
-        return nlohmann::json{{"directory", folder},
-                              {"arguments", withDialect({"-IC:\\ws\\inc", "-IC:\\cvi\\include",
-                                                         "-IC:\\cvi\\sdk\\include", "-DRATE=10",
-                                                         "-c", folder + "\\" + file})},
-                              {"file", folder + "\\" + file}};
+        return nlohmann::json{
+            {"directory", folder},
+            {"arguments",
+             withDialect({"-IC:\\ws\\inc", "-IC:\\cvi\\toolslib\\toolbox", "-IC:\\cvi\\include",
+                          "-IC:\\cvi\\sdk\\include", "-DRATE=10", "-c", folder + "\\" + file})},
+            {"file", folder + "\\" + file}};
     };
     EXPECT_EQ(database("C:\\out\\cc.json"),
               nlohmann::json::array({entry("C:\\ws\\a", "one.c"), entry("C:\\ws\\a", "two.c"),
@@ -307,12 +312,11 @@ TEST(DatabaseEntry, EachPartWithoutAUtf8FormIsNamedWithItsReason) {
     for (const std::string& folder :
          {"d:\\inc"s, "q:\\inc"s, "C:\\a\0b"s, "C:\\M\xFCller"s, "\\inc"s, "inc"s})
         settings.addIncludePath(folder);
-    settings.setDefine("N\xFC", "");
-    settings.setDefine("V", "\xFC");
-    settings.setDefine("OK", "1");
+    CviBuild build;
+    build.definitions = {{"N\xFC", ""}, {"V", "\xFC"}, {"OK", "1"}};
     std::vector<std::string> leftOut;
     const auto entry =
-        makeDatabaseEntry({"C:\\ws\\a.c", "C:\\ws\\", &settings},
+        makeDatabaseEntry({"C:\\ws\\a.c", "C:\\ws\\", &settings}, build,
                           {"C:\\cvi\\include", "x:\\cvi\\sdk\\include"}, host, leftOut);
     ASSERT_TRUE(entry);
     EXPECT_EQ(entry->directory, "C:\\ws");
@@ -339,7 +343,7 @@ TEST(DatabaseEntry, EachPartWithoutAUtf8FormIsNamedWithItsReason) {
          "C:\\ws\\a.c (project folder C:\\\xFC: cannot be written as UTF-8)"}};
     for (const auto& [source, line] : sources) {
         leftOut.clear();
-        EXPECT_FALSE(makeDatabaseEntry(source, {"q:\\cvi\\include"}, host, leftOut)) << line;
+        EXPECT_FALSE(makeDatabaseEntry(source, build, {"q:\\cvi\\include"}, host, leftOut)) << line;
         // Nothing else of a source left out whole is told.
         EXPECT_EQ(leftOut, Strings{line});
     }
@@ -357,7 +361,8 @@ TEST_F(Database, ThatCannotBeOpenedFailsTheRunAfterItsLine) {
 
 TEST_F(Database, RunWithoutItWritesAndPrintsExactlyWhatItDidBefore) {
     addWorkspace();
-    ASSERT_EQ(run({"all.cws", "C:\\cvi", "C:\\out"}), 0);
+    // Without -cdb, -cdbconfig changes nothing either.
+    ASSERT_EQ(run({"all.cws", "C:\\cvi", "C:\\out", "-cdbconfig", "Release64"}), 0);
     const std::string plainConsole = console.str();
     const Strings plainFiles = host.writtenFiles;
     const std::string plainProject = host.fileBytes("C:\\out\\all.prj");
@@ -391,4 +396,7 @@ TEST_F(Database, OptionIsMadeAbsoluteAndFollowsTheRulesOfTheOthers) {
               "C:\\ws\\a.json");
     // The scan advances by one: a value that reads "-cdb" is an option too.
     EXPECT_EQ(databaseFor({"s", "c", "d", "-pn", "-cdb", "x.json"}), "C:\\ws\\x.json");
+    WorkspaceConverter converter("C:\\ws\\all.cws", "C:\\cvi", "C:\\out", host, console);
+    applyOptions({"s", "c", "d", "-cdbconfig", "Release64", "-cdbconfig"}, converter, host);
+    EXPECT_EQ(converter.getDatabaseConfiguration(), "Release64");
 }

@@ -1,4 +1,5 @@
-/* A header in a folder that the station project names relative to the CVI installation. */
+/* A header of the installation's toolslib: the station names its folder, the display panel
+   finds it through CVI's own search order. */
 #ifndef TOOLBOX_H
 #define TOOLBOX_H
 
