@@ -5,18 +5,12 @@
 
 #include "CaseOverlay.h"
 #include "CommandLine.h"
+#include "CviSourceEntry.h"
 #include "FakeHost.h"
 
 namespace {
 
 using Strings = std::vector<std::string>;
-
-/// A CVI source entry relative to its project.
-std::string source(const std::string& file) {
-    return "[File 0001]\nFile Type = \"CSource\"\nPath Is Rel = True\nPath Rel To = \"Project\"\n"
-           "Path Rel Path = \"" +
-           file + "\"\nExclude = False\nFolder = \"Source Files\"\n\n";
-}
 
 /// The project C:\ws\p.prj (main.c, drivers\wind.c, include folders inc\ and one that is not
 /// there) on a host whose names heed case, with the CVI header folder C:\cvi\include.
@@ -32,7 +26,7 @@ struct Overlay : ::testing::Test {
         host.ignoresCase = false;
         host.addFolder("C:\\out");
         host.addFile("C:\\cvi\\include\\ansi_c.h", "");
-        host.addFile("C:\\ws\\p.prj", source("main.c") + source("drivers\\wind.c") +
+        host.addFile("C:\\ws\\p.prj", cviSourceEntry("main.c") + cviSourceEntry("drivers\\wind.c") +
                                           "[Include Paths]\n"
                                           "Include Path 1 Is Rel = False\n"
                                           "Include Path 1 = \"/C/ws/inc/\"\n"

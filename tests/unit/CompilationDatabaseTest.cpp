@@ -5,6 +5,7 @@
 
 #include "CommandLine.h"
 #include "CompilationDatabase.h"
+#include "CviSourceEntry.h"
 #include "FakeHost.h"
 #include "ProjectGroup.h"
 #include "WorkspaceConverter.h"
@@ -27,16 +28,7 @@ Strings withDialect(const Strings& rest) {
 
 /// A CVI source entry relative to its project.
 std::string source(const std::string& file, const std::string& folder) {
-    return "[File 0001]\n"
-           "File Type = \"CSource\"\n"
-           "Path Is Rel = True\n"
-           "Path Rel To = \"Project\"\n"
-           "Path Rel Path = \"" +
-           file +
-           "\"\n"
-           "Exclude = False\n"
-           "Folder = \"" +
-           folder + "\"\n\n";
+    return cviSourceEntry(file, folder);
 }
 
 struct Database : ::testing::Test {
