@@ -1,10 +1,10 @@
 #include "CaseOverlay.h"
 
 #include <algorithm>
-#include <nlohmann/json.hpp>
 #include <unordered_map>
 
 #include "Host.h"
+#include "JsonText.h"
 
 namespace {
 
@@ -120,19 +120,34 @@ std::vector<OverlayFolder> listCaseOverlay(const std::vector<DatabaseEntry>& ent
 }
 
 std::string renderCaseOverlay(const std::vector<OverlayFolder>& folders) {
-    nlohmann::ordered_json roots = nlohmann::ordered_json::array();
-    for (const OverlayFolder& folder : folders) {
-        nlohmann::ordered_json contents = nlohmann::ordered_json::array();
-        for (const auto& [name, path] : folder.files)
-            contents.push_back({{"type", "file"}, {"name", name}, {"external-contents", path}});
-        roots.push_back(
-            {{"type", "directory"}, {"name", folder.path}, {"contents", std::move(contents)}});
+    std::string text;
+    renderCaseOverlay(folders, [&text](std::string_view piece) { text += piece; });
+    return text;
+}
+
+void renderCaseOverlay(const std::vector<OverlayFolder>& folders,
+                       const std::function<void(std::string_view)>& write) {
+    // The layout of a JSON dump indented by two, written a folder at a time.
+    write("{\n  \"version\": 0,\n  \"case-sensitive\": \"false\",\n  \"roots\": [");
+    std::string item;
+    for (std::size_t i = 0; i < folders.size(); ++i) {
+        const OverlayFolder& folder = folders[i];
+        item = i ? ",\n    {\n      \"type\": \"directory\",\n      \"name\": "
+                 : "\n    {\n      \"type\": \"directory\",\n      \"name\": ";
+        appendJsonString(item, folder.path);
+        item += ",\n      \"contents\": [";
+        for (std::size_t j = 0; j < folder.files.size(); ++j) {
+            item += j ? ",\n        {\n          \"type\": \"file\",\n          \"name\": "
+                      : "\n        {\n          \"type\": \"file\",\n          \"name\": ";
+            appendJsonString(item, folder.files[j].first);
+            item += ",\n          \"external-contents\": ";
+            appendJsonString(item, folder.files[j].second);
+            item += "\n        }";
+        }
+        item += folder.files.empty() ? "]\n    }" : "\n      ]\n    }";
+        write(item);
     }
-    nlohmann::ordered_json overlay;
-    overlay["version"] = 0;
-    overlay["case-sensitive"] = "false";
-    overlay["roots"] = std::move(roots);
-    return overlay.dump(2) + "\n";
+    write(folders.empty() ? "]\n}\n" : "\n  ]\n}\n");
 }
 
 void passCaseOverlay(std::vector<DatabaseEntry>& entries, const std::string& overlayPath) {

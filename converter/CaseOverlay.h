@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -36,6 +38,9 @@ std::vector<OverlayFolder> listCaseOverlay(const std::vector<DatabaseEntry>& ent
 /// The overlay as clang's virtual file system reads it, names ignoring case, each folder with
 /// its files and their real paths: JSON text ended by a line feed.
 std::string renderCaseOverlay(const std::vector<OverlayFolder>& folders);
+/// The same text handed to write a folder at a time.
+void renderCaseOverlay(const std::vector<OverlayFolder>& folders,
+                       const std::function<void(std::string_view)>& write);
 
 /// Has every entry hand clang the overlay at overlayPath (a UTF-8 host path), before its "-c".
 void passCaseOverlay(std::vector<DatabaseEntry>& entries, const std::string& overlayPath);

@@ -27,8 +27,10 @@ void writeCaseOverlay(const WorkspaceConverter& converter, const std::string& pa
     platform::Host& host = converter.getHost();
     converter.printLine("  Creating Case Overlay - " + path);
     std::vector<std::string> leftOut;
-    const std::string text = renderCaseOverlay(listCaseOverlay(entries, host, leftOut));
+    const std::vector<OverlayFolder> folders = listCaseOverlay(entries, host, leftOut);
     for (const std::string& part : leftOut)
         converter.printError("Left out of the Case Overlay: " + part);
-    OutputFile::create(host, path, [&text](OutputFile& file) { file.write(text); });
+    OutputFile::create(host, path, [&folders](OutputFile& file) {
+        renderCaseOverlay(folders, [&file](std::string_view piece) { file.write(piece); });
+    });
 }

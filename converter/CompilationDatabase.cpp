@@ -1,10 +1,10 @@
 #include "CompilationDatabase.h"
 
 #include <algorithm>
-#include <nlohmann/json.hpp>
 
 #include "CviClangFlags.h"
 #include "Host.h"
+#include "JsonText.h"
 #include "ProjectGroup.h"
 #include "StringHelpers.h"
 
@@ -132,17 +132,21 @@ void renderCompilationDatabase(const std::vector<DatabaseEntry>& entries,
         write("[]\n");
         return;
     }
-    const auto quoted = [](const std::string& text) { return nlohmann::json(text).dump(); };
     write("[\n");
     std::string item;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const DatabaseEntry& entry = entries[i];
-        item = "  {\n    \"directory\": " + quoted(entry.directory) + ",\n    \"arguments\": [";
-        for (std::size_t j = 0; j < entry.arguments.size(); ++j)
-            item += (j ? ",\n      " : "\n      ") + quoted(entry.arguments[j]);
+        item = "  {\n    \"directory\": ";
+        appendJsonString(item, entry.directory);
+        item += ",\n    \"arguments\": [";
+        for (std::size_t j = 0; j < entry.arguments.size(); ++j) {
+            item += j ? ",\n      " : "\n      ";
+            appendJsonString(item, entry.arguments[j]);
+        }
         item += entry.arguments.empty() ? "]" : "\n    ]";
-        item += ",\n    \"file\": " + quoted(entry.file) + "\n  }" +
-                (i + 1 < entries.size() ? ",\n" : "\n");
+        item += ",\n    \"file\": ";
+        appendJsonString(item, entry.file);
+        item += i + 1 < entries.size() ? "\n  },\n" : "\n  }\n";
         write(item);
     }
     write("]\n");

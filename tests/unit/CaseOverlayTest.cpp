@@ -170,6 +170,19 @@ TEST(RenderOverlay, IsClangsCaseInsensitiveFileSystemWithEachFileAtItsRealPath) 
               "    }\n"
               "  ]\n"
               "}\n");
-    EXPECT_EQ(renderCaseOverlay({}),
-              "{\n  \"version\": 0,\n  \"case-sensitive\": \"false\",\n  \"roots\": []\n}\n");
+    // Written a folder at a time, it is the JSON dump indented by two of the same document.
+    const std::vector<OverlayFolder> folders = {
+        {"/a", {{"x\x01\\.h", "/a/x\x01\\.h"}, {"\xC3\xBC.h", "/a/\xC3\xBC.h"}}}, {"/b", {}}};
+    nlohmann::ordered_json roots = nlohmann::ordered_json::array();
+    for (const OverlayFolder& folder : folders) {
+        nlohmann::ordered_json contents = nlohmann::ordered_json::array();
+        for (const auto& [name, path] : folder.files)
+            contents.push_back({{"type", "file"}, {"name", name}, {"external-contents", path}});
+        roots.push_back({{"type", "directory"}, {"name", folder.path}, {"contents", contents}});
+    }
+    for (const auto& written : {folders, std::vector<OverlayFolder>{}}) {
+        nlohmann::ordered_json overlay = {{"version", 0}, {"case-sensitive", "false"}};
+        overlay["roots"] = written.empty() ? nlohmann::ordered_json::array() : roots;
+        EXPECT_EQ(renderCaseOverlay(written), overlay.dump(2) + "\n");
+    }
 }

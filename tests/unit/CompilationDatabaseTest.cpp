@@ -124,7 +124,7 @@ TEST(RenderDatabase, EscapesBackslashesQuotesAndControlsAndKeepsSpacesAndUtf8) {
 
 TEST(RenderDatabase, WrittenAnEntryAtATimeIsTheJsonDumpIndentedByTwo) {
     const std::vector<DatabaseEntry> entries = {
-        {"/w", {"clang", "-DQ=\"\x01\"", "-c", "/w/a.c"}, "/w/a.c"},
+        {"/w", {"clang", "-DQ=\"\x01\b\f\n\r\x1f\x7f\"", "-c", "/w/a.c"}, "/w/a.c"},
         {"/w", {}, "/w/b.c"},
         {"/v", {"clang"}, "/v/\xC3\xBC.c"}};
     nlohmann::ordered_json dump = nlohmann::ordered_json::array();
