@@ -158,7 +158,7 @@ void WizardController::finish() {
 
 void WizardController::cancel() {
     stopRunningConverter();
-    face.close();
+    face.closeWizard();
 }
 
 void WizardController::childOutput(int from, const std::string& bytes) {

@@ -73,7 +73,7 @@ public:
     /// Shows the failure box, modal for the whole wizard, and returns once it is closed.
     virtual void showFailureBox() = 0;
     /// Closes the wizard, which ends the program.
-    virtual void close() = 0;
+    virtual void closeWizard() = 0;
 
     /// Starts items[0] found by the system's program search, with the other items as its
     /// arguments, each whole; its reports carry run. Null when it cannot be started.

@@ -29,7 +29,7 @@ public:
     void endOutput() override { ++outputEnds; }
     std::string browse(const wizard::BrowseRequest& request) override;
     void showFailureBox() override;
-    void close() override { ++closes; }
+    void closeWizard() override { ++closes; }
     std::unique_ptr<wizard::ConverterChild> startChild(const std::vector<std::string>& items,
                                                        int run) override;
 
