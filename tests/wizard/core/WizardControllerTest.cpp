@@ -72,6 +72,10 @@ struct RunCase {
     bool finishAfter;
 };
 
+void PrintTo(const RunCase& run, std::ostream* out) {
+    *out << run.name;
+}
+
 class WizardRun : public testing::TestWithParam<RunCase> {};
 
 TEST_P(WizardRun, EndsAsTheChildDid) {
@@ -212,11 +216,16 @@ TEST(WizardController, LoadedSettingsFillTheirFieldsAndRunThePageRules) {
 }
 
 struct BrowseCase {
+    const char* name;
     Field field;
     wizard::BrowseRequest::Kind kind;
     std::string caption;
     std::string filter;
 };
+
+void PrintTo(const BrowseCase& button, std::ostream* out) {
+    *out << button.name;
+}
 
 class WizardBrowse : public testing::TestWithParam<BrowseCase> {};
 
@@ -247,20 +256,21 @@ TEST_P(WizardBrowse, EachButtonAsksForItsDialogAndFillsItsField) {
 using Kind = wizard::BrowseRequest::Kind;
 INSTANTIATE_TEST_SUITE_P(
     Buttons, WizardBrowse,
-    testing::Values(BrowseCase{Field::Workspace, Kind::ExistingFile,
+    testing::Values(BrowseCase{"workspace", Field::Workspace, Kind::ExistingFile,
                                "Select a Lab Windows CVI Workspace / Project",
                                "Lab Windows CVI Workspace/Project (*cws *prj)"},
-                    BrowseCase{Field::InstallFolder, Kind::ExistingFolder,
+                    BrowseCase{"install", Field::InstallFolder, Kind::ExistingFolder,
                                "Select the CVI Labwindows install directory", ""},
-                    BrowseCase{Field::Destination, Kind::ExistingFolder,
+                    BrowseCase{"destination", Field::Destination, Kind::ExistingFolder,
                                "Select the Corvane/Corvane++ Project Destination Directory", ""},
-                    BrowseCase{Field::MessagePersonality, Kind::ExistingFile,
+                    BrowseCase{"message", Field::MessagePersonality, Kind::ExistingFile,
                                "Select a Message Personality", "Msg Personalities(*.p_s)"},
-                    BrowseCase{Field::AnalyserPersonality, Kind::ExistingFile,
+                    BrowseCase{"analyser", Field::AnalyserPersonality, Kind::ExistingFile,
                                "Select a Template Analyser Personality",
                                "Analiser Personalities(*.p_a)"},
-                    BrowseCase{Field::CompilerPersonality, Kind::ExistingFile,
-                               "Select a Compiler Personality", "Cmp Personalities(*.p_c)"}));
+                    BrowseCase{"compiler", Field::CompilerPersonality, Kind::ExistingFile,
+                               "Select a Compiler Personality", "Cmp Personalities(*.p_c)"}),
+    [](const testing::TestParamInfo<BrowseCase>& info) { return std::string(info.param.name); });
 
 /// Every way of cutting output into up to three chunks gives the same log: each line once,
 /// CR LF and LF alike.
