@@ -81,27 +81,32 @@ void WizardController::runRuleOf(Field field) {
         personalitiesRule();
 }
 
-void WizardController::mark(Field field, PathMark pathMark) {
-    if (pathMark != PathMark::Unchanged)
-        face.markPath(field, pathMark);
+void WizardController::showRule(int page, const std::array<std::pair<Field, PathMark>, 3>& marks,
+                                bool nextEnabled) {
+    for (const auto& [field, pathMark] : marks) {
+        if (pathMark != PathMark::Unchanged)
+            face.markPath(field, pathMark);
+    }
+    states.complete[std::size_t(page)] = nextEnabled;
+    face.showButtons(states);
 }
 
 void WizardController::pathsRule() {
     const PathsPage page = pathsPage(host, values);
-    mark(Field::Workspace, page.workspace);
-    mark(Field::InstallFolder, page.installFolder);
-    mark(Field::Destination, page.destination);
-    states.complete[0] = page.nextEnabled;
-    face.showButtons(states);
+    showRule(0,
+             {{{Field::Workspace, page.workspace},
+               {Field::InstallFolder, page.installFolder},
+               {Field::Destination, page.destination}}},
+             page.nextEnabled);
 }
 
 void WizardController::personalitiesRule() {
     const PersonalitiesPage page = personalitiesPage(host, values);
-    mark(Field::MessagePersonality, page.message);
-    mark(Field::AnalyserPersonality, page.analyser);
-    mark(Field::CompilerPersonality, page.compiler);
-    states.complete[1] = page.nextEnabled;
-    face.showButtons(states);
+    showRule(1,
+             {{{Field::MessagePersonality, page.message},
+               {Field::AnalyserPersonality, page.analyser},
+               {Field::CompilerPersonality, page.compiler}}},
+             page.nextEnabled);
 }
 
 void WizardController::browse(Field field) {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "Host.h"
 #include "OutputLineEnds.h"
@@ -61,7 +63,9 @@ private:
     void runRuleOf(Field field);
     void pathsRule();
     void personalitiesRule();
-    void mark(Field field, PathMark pathMark);
+    /// Shows a page rule's marks (an unchanged one is left alone) and its Next.
+    void showRule(int page, const std::array<std::pair<Field, PathMark>, 3>& marks,
+                  bool nextEnabled);
     void showPage(int page);
     /// Appends text to the log as a paragraph of its own.
     void appendParagraph(const std::string& text);
