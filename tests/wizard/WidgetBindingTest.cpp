@@ -47,15 +47,6 @@ class WidgetBindingTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void theWizardStartsOnThePathsPageWithNextDisabled() {
-        WizardOnFakeHost fixture(typicalPaths);
-        WizardUnderTest& wizard = fixture.wizard;
-        wizard.show();
-        QCOMPARE(wizard.currentPage(), wizard.Page0);
-        QVERIFY(!nextEnabled(wizard));
-        QVERIFY(wizard.converterProcess == nullptr);
-    }
-
     void typingAndKeyReleasesRunTheFirstPageRule() {
         WizardOnFakeHost fixture(typicalPaths);
         WizardUnderTest& wizard = fixture.wizard;
