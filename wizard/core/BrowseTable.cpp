@@ -1,18 +1,25 @@
 #include "BrowseTable.h"
 
+#include "FormControls.h"
 #include "WizardTexts.h"
 
 namespace wizard {
 
 using Kind = BrowseRequest::Kind;
+using namespace controls;
 
 const BrowseButton browseButtons[6] = {
-    {Field::Workspace, Kind::ExistingFile, texts::browseWorkspace, texts::workspaceFilter},
-    {Field::InstallFolder, Kind::ExistingFolder, texts::browseInstall, ""},
-    {Field::Destination, Kind::ExistingFolder, texts::browseDestination, ""},
-    {Field::MessagePersonality, Kind::ExistingFile, texts::browseMessage, texts::messageFilter},
-    {Field::AnalyserPersonality, Kind::ExistingFile, texts::browseAnalyser, texts::analyserFilter},
-    {Field::CompilerPersonality, Kind::ExistingFile, texts::browseCompiler, texts::compilerFilter},
+    {CVIWorkspaceBrowseBtn, Field::Workspace, Kind::ExistingFile, texts::browseWorkspace,
+     texts::workspaceFilter},
+    {CVIInstallBrowseBtn, Field::InstallFolder, Kind::ExistingFolder, texts::browseInstall, ""},
+    {CorvaneProjectBrowseBtn, Field::Destination, Kind::ExistingFolder, texts::browseDestination,
+     ""},
+    {MsgBrowseBtn, Field::MessagePersonality, Kind::ExistingFile, texts::browseMessage,
+     texts::messageFilter},
+    {AnalBrowseBtn, Field::AnalyserPersonality, Kind::ExistingFile, texts::browseAnalyser,
+     texts::analyserFilter},
+    {CmpBrowseBtn, Field::CompilerPersonality, Kind::ExistingFile, texts::browseCompiler,
+     texts::compilerFilter},
 };
 
 const BrowseButton* browseButtonOf(Field field) {

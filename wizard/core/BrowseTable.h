@@ -7,6 +7,7 @@ namespace wizard {
 
 /// A browse button: the field its choice goes into and the dialog it asks for.
 struct BrowseButton {
+    int button; ///< the button's controls::ControlId
     Field target;
     BrowseRequest::Kind kind;
     const char* caption;

@@ -43,6 +43,9 @@ enum class Field {
     CustomExtensions
 };
 
+/// The number of text fields.
+inline constexpr int fieldCount = static_cast<int>(Field::CustomExtensions) + 1;
+
 /// The text that field holds in fields.
 inline std::string& textOf(WizardFields& fields, Field field) {
     std::string* const texts[] = {&fields.workspace,           &fields.installFolder,

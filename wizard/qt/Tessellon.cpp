@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <utility>
 
+#include "FormControls.h"
 #include "LocalBytes.h"
 #include "Release.h"
 #include "WizardTexts.h"
@@ -36,12 +37,11 @@ Tessellon::Tessellon(std::unique_ptr<platform::Host> host, BrowseDialog browse, 
         connect(edit, &QLineEdit::textChanged, this, &Tessellon::Page1LineEdit_textchanged);
     connect(CustExtEdit, &QLineEdit::textChanged, this,
             [this](const QString& text) { edited(CustExtEdit, text); });
-    const QCheckBox* boxes[] = {cppCheck, ccCheck, cxxCheck, cCheck,
-                                hCheck,   hhCheck, hppCheck, hxxCheck};
-    for (std::size_t box = 0; box < std::size(boxes); ++box)
-        connect(boxes[box], &QCheckBox::toggled, this, [this, box](bool checked) {
-            controller.extensionChecked(static_cast<wizard::ExtensionBox>(box), checked);
-        });
+    for (int box = 0; box < int(wizard::ExtensionBox::Count); ++box)
+        connect(qobject_cast<QCheckBox*>(control(wizard::controls::cppCheck + box)),
+                &QCheckBox::toggled, this, [this, box](bool checked) {
+                    controller.extensionChecked(static_cast<wizard::ExtensionBox>(box), checked);
+                });
     connect(cdbCheck, &QCheckBox::toggled, this,
             [this](bool checked) { controller.databaseChecked(checked); });
     // The wizard's Next and Back buttons call the base class's next() and back(), which are
@@ -53,9 +53,9 @@ Tessellon::Tessellon(std::unique_ptr<platform::Host> host, BrowseDialog browse, 
     disconnect(backButton, nullptr, this, nullptr);
     connect(backButton, &QAbstractButton::clicked, this, [this] { controller.back(); });
 
-    for (QLineEdit* edit : {CVIWorkspaceEdit, CVIInstallEdit, CorvaneProjectEdit, CorvaneNameEdit,
-                            MsgPersonEdit, AnalPersonEdit, CmpPersonEdit})
-        edit->installEventFilter(this);
+    // The path fields check their path again at every key, as files come and go.
+    for (int field = 0; field < wizard::fieldCount; ++field)
+        editOf(Field(field))->installEventFilter(this);
     for (QWizard::WizardButton which :
          {QWizard::NextButton, QWizard::BackButton, QWizard::CancelButton, QWizard::FinishButton})
         button(which)->setPalette(QPalette(Qt::white, Qt::white));
@@ -74,18 +74,13 @@ bool Tessellon::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QLineEdit* Tessellon::editOf(Field field) const {
-    QLineEdit* const edits[] = {CVIWorkspaceEdit, CVIInstallEdit, CorvaneProjectEdit,
-                                CorvaneNameEdit,  MsgPersonEdit,  AnalPersonEdit,
-                                CmpPersonEdit,    CustExtEdit};
-    return edits[static_cast<std::size_t>(field)];
+    return qobject_cast<QLineEdit*>(control(wizard::editOf(field)));
 }
 
 std::optional<Field> Tessellon::fieldOf(const QObject* edit) const {
-    for (Field field : {Field::Workspace, Field::InstallFolder, Field::Destination,
-                        Field::ProjectName, Field::MessagePersonality, Field::AnalyserPersonality,
-                        Field::CompilerPersonality, Field::CustomExtensions}) {
-        if (editOf(field) == edit)
-            return field;
+    for (int field = 0; field < wizard::fieldCount; ++field) {
+        if (editOf(Field(field)) == edit)
+            return Field(field);
     }
     return std::nullopt;
 }

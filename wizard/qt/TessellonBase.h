@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 #include <QWizard>
+#include <vector>
 
 #include "TessellonPage.h"
 
@@ -90,6 +91,9 @@ public:
     QFrame* line1_2_2_2_2;
     QTextBrowser* DetailsText;
 
+    /// The widget of the control with the controls::ControlId; null for none.
+    QWidget* control(int id) const;
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -98,13 +102,11 @@ protected slots:
     virtual void languageChange();
 
 private:
-    void createPage0();
-    void createPage1();
-    void createPage2();
-    void createPage3();
-    /// A new page named name, added to the wizard.
-    TessellonPage* addNamedPage(const char* name);
+    /// Makes the four pages and every control of the form's description on them.
+    void createPages();
 
     QPixmap headerPixmap;
     QPixmap footerPixmap;
+    /// The widget of each control of the form's description, in its order.
+    std::vector<QWidget*> formWidgets;
 };

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "BrowseDialogs.h"
+#include "BrowseTable.h"
 #include "ConverterChild.h"
 #include "WizardTexts.h"
 
@@ -15,32 +16,6 @@ namespace {
 
 constexpr char windowClass[] = "Tessellon";
 constexpr UINT keyReleased = WM_APP + 3;
-
-/// The text fields and the control of each.
-constexpr std::pair<wizard::Field, int> edits[] = {
-    {wizard::Field::Workspace, CVIWorkspaceEdit},
-    {wizard::Field::InstallFolder, CVIInstallEdit},
-    {wizard::Field::Destination, CorvaneProjectEdit},
-    {wizard::Field::ProjectName, CorvaneNameEdit},
-    {wizard::Field::MessagePersonality, MsgPersonEdit},
-    {wizard::Field::AnalyserPersonality, AnalPersonEdit},
-    {wizard::Field::CompilerPersonality, CmpPersonEdit},
-    {wizard::Field::CustomExtensions, CustExtEdit},
-};
-
-/// Each browse button and the field its choice goes into.
-constexpr std::pair<int, wizard::Field> browseButtons[] = {
-    {CVIWorkspaceBrowseBtn, wizard::Field::Workspace},
-    {CVIInstallBrowseBtn, wizard::Field::InstallFolder},
-    {CorvaneProjectBrowseBtn, wizard::Field::Destination},
-    {MsgBrowseBtn, wizard::Field::MessagePersonality},
-    {AnalBrowseBtn, wizard::Field::AnalyserPersonality},
-    {CmpBrowseBtn, wizard::Field::CompilerPersonality},
-};
-
-int controlOf(wizard::Field field) {
-    return edits[static_cast<std::size_t>(field)].second;
-}
 
 /// Tells the wizard of every key released in a line edit, which runs the page's rule again.
 LRESULT CALLBACK editProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -104,9 +79,9 @@ void TessellonWindow::build() {
     form = std::make_unique<Form>(
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE)), window);
     // The path fields check their path again at every key, as files come and go.
-    for (const auto& [field, id] : edits) {
-        if (field != wizard::Field::CustomExtensions)
-            SetWindowSubclass(form->control(id), editProcedure, 0,
+    for (const wizard::FormControl& control : wizard::formControls) {
+        if (wizard::fieldOfEdit(control.id))
+            SetWindowSubclass(form->control(control.id), editProcedure, 0,
                               reinterpret_cast<DWORD_PTR>(window));
     }
     controller.start();
@@ -144,10 +119,8 @@ LRESULT TessellonWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         command(LOWORD(wParam), HIWORD(wParam));
         return 0;
     case keyReleased:
-        for (const auto& [field, id] : edits) {
-            if (id == static_cast<int>(wParam))
-                controller.keyReleased(field);
-        }
+        if (const auto field = wizard::fieldOfEdit(static_cast<int>(wParam)))
+            controller.keyReleased(*field);
         return 0;
     case WM_DRAWITEM:
         form->drawBand(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
@@ -188,13 +161,13 @@ LRESULT TessellonWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 void TessellonWindow::command(int id, int notification) {
     if (!form)
         return;
-    for (const auto& [field, edit] : edits) {
-        if (edit == id && notification == EN_CHANGE)
-            controller.textChanged(field, textOf(id));
+    if (const auto field = wizard::fieldOfEdit(id)) {
+        if (notification == EN_CHANGE)
+            controller.textChanged(*field, textOf(id));
     }
-    for (const auto& [button, field] : browseButtons) {
-        if (button == id)
-            controller.browse(field);
+    for (const wizard::BrowseButton& button : wizard::browseButtons) {
+        if (button.button == id)
+            controller.browse(button.target);
     }
     if (id >= cppCheck && id <= hxxCheck)
         controller.extensionChecked(static_cast<wizard::ExtensionBox>(id - cppCheck),
@@ -254,11 +227,11 @@ void TessellonWindow::removeMarks() {
 }
 
 void TessellonWindow::showText(wizard::Field field, const std::string& text) {
-    SetWindowTextA(form->control(controlOf(field)), text.c_str());
+    SetWindowTextA(form->control(wizard::editOf(field)), text.c_str());
 }
 
 void TessellonWindow::markPath(wizard::Field field, wizard::PathMark pathMark) {
-    mark(controlOf(field), pathMark == wizard::PathMark::Exists);
+    mark(wizard::editOf(field), pathMark == wizard::PathMark::Exists);
 }
 
 void TessellonWindow::showButtons(const wizard::ButtonStates& states) {
