@@ -14,12 +14,16 @@ namespace {
 constexpr int none = 0;
 constexpr const char* page = nullptr;
 constexpr const char* noText = nullptr;
+/// The tooltip of every header band: the program and its version.
+constexpr char release[] = "Tessellon " QUORVEL_VERSION;
 
 } // namespace
 
+const char releaseVersion[] = QUORVEL_VERSION;
+
 const FormControl formControls[] = {
     // The paths page.
-    {0, page, Kind::HeaderBand, "pixmapLabel3", none, 0, 0, 532, 36, noText, noText},
+    {0, page, Kind::HeaderBand, "pixmapLabel3", none, 0, 0, 532, 36, noText, release},
     {0, page, Kind::FooterBand, "pixmapLabel3_3", none, 0, 390, 532, 20, noText, noText},
     {0, page, Kind::VerticalLine, "line1", none, -8, 36, 20, 355, noText, noText},
     {0, page, Kind::VerticalLine, "line1_2", none, 521, 36, 20, 355, noText, noText},
@@ -53,7 +57,7 @@ const FormControl formControls[] = {
 
     // The personalities page: the boxes stand top to bottom as message, analyser, compiler,
     // but are made, and so visited, the other way round.
-    {1, page, Kind::HeaderBand, "pixmapLabel3_2", none, 0, 0, 532, 36, noText, noText},
+    {1, page, Kind::HeaderBand, "pixmapLabel3_2", none, 0, 0, 532, 36, noText, release},
     {1, page, Kind::FooterBand, "pixmapLabel3_3_2", none, 0, 390, 532, 20, noText, noText},
     {1, page, Kind::VerticalLine, "line1_3", none, -8, 36, 20, 355, noText, noText},
     {1, page, Kind::VerticalLine, "line1_2_2", none, 521, 36, 20, 355, noText, noText},
@@ -77,7 +81,7 @@ const FormControl formControls[] = {
      texts::messageTip},
 
     // The extensions page.
-    {2, page, Kind::HeaderBand, "pixmapLabel3_2_2", none, 0, 0, 532, 36, noText, noText},
+    {2, page, Kind::HeaderBand, "pixmapLabel3_2_2", none, 0, 0, 532, 36, noText, release},
     {2, page, Kind::FooterBand, "pixmapLabel3_3_2_2", none, 0, 390, 532, 20, noText, noText},
     {2, page, Kind::VerticalLine, "line1_3_2", none, -8, 36, 20, 355, noText, noText},
     {2, page, Kind::VerticalLine, "line1_2_2_2", none, 521, 36, 20, 355, noText, noText},
@@ -108,7 +112,7 @@ const FormControl formControls[] = {
      noText},
 
     // The summary and the log.
-    {3, page, Kind::HeaderBand, "pixmapLabel3_2_2_2", none, 0, 0, 532, 36, noText, noText},
+    {3, page, Kind::HeaderBand, "pixmapLabel3_2_2_2", none, 0, 0, 532, 36, noText, release},
     {3, page, Kind::FooterBand, "pixmapLabel3_3_2_2_2", none, 0, 390, 532, 20, noText, noText},
     {3, page, Kind::VerticalLine, "line1_3_2_2", none, -8, 36, 20, 355, noText, noText},
     {3, page, Kind::VerticalLine, "line1_2_2_2_2", none, 521, 36, 20, 355, noText, noText},

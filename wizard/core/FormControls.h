@@ -78,6 +78,9 @@ struct FormControl {
     const char* tip;         ///< its tooltip; null when it has none
 };
 
+/// The release the wizard belongs to, as "1.0.0".
+extern const char releaseVersion[];
+
 /// Every control of the four pages.
 extern const FormControl formControls[58];
 

@@ -9,7 +9,6 @@
 
 #include "FormControls.h"
 #include "LocalBytes.h"
-#include "Release.h"
 #include "WizardTexts.h"
 
 using wizard::Field;
@@ -59,7 +58,6 @@ Tessellon::Tessellon(std::unique_ptr<platform::Host> host, BrowseDialog browse, 
     for (QWizard::WizardButton which :
          {QWizard::NextButton, QWizard::BackButton, QWizard::CancelButton, QWizard::FinishButton})
         button(which)->setPalette(QPalette(Qt::white, Qt::white));
-    showRelease(*this);
     controller.start();
 }
 

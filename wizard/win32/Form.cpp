@@ -50,18 +50,34 @@ HFONT dialogFont(int points, HWND window) {
                        "MS Shell Dlg 2");
 }
 
-/// The tooltip of the header band: the program and its version.
-std::string releaseText() {
-    return std::string("Tessellon ") + QUORVEL_VERSION;
-}
-
 constexpr DWORD child = WS_CHILD | WS_VISIBLE;
 constexpr DWORD label = child | SS_LEFT | SS_NOPREFIX;
 constexpr DWORD edit = child | WS_TABSTOP | ES_AUTOHSCROLL;
 constexpr DWORD pushButton = child | WS_TABSTOP | BS_PUSHBUTTON;
-constexpr DWORD checkBox = child | WS_TABSTOP | BS_AUTOCHECKBOX;
-constexpr DWORD groupBox = child | BS_GROUPBOX;
-constexpr DWORD panel = child | SS_ETCHEDFRAME;
+constexpr DWORD logStyle =
+    child | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
+
+/// The window class and style of a control of a kind.
+struct Look {
+    const char* windowClass;
+    DWORD style;
+};
+
+/// The look of each kind, in the order of wizard::ControlKind.
+constexpr Look looks[] = {
+    {"STATIC", child | SS_OWNERDRAW | SS_NOTIFY}, // the header band
+    {"STATIC", child | SS_OWNERDRAW},             // the footer band
+    {"STATIC", child | SS_ETCHEDVERT},            // a vertical line
+    {"STATIC", child | SS_ETCHEDFRAME},           // a panel
+    {"BUTTON", child | BS_GROUPBOX},              // a group box
+    {"STATIC", label},                            // a label
+    {"STATIC", label},                            // the heading
+    {"STATIC", label},                            // a wrapped label
+    {"EDIT", edit},
+    {"BUTTON", pushButton}, // a browse button
+    {"BUTTON", child | WS_TABSTOP | BS_AUTOCHECKBOX},
+    {"EDIT", logStyle},
+};
 
 } // namespace
 
@@ -172,59 +188,31 @@ void Form::create(const wizard::FormControl& control) {
     using Kind = wizard::ControlKind;
     HWND p = page(control.page);
     const wizard::FormControl* box = wizard::boxOf(control);
-    const int x = control.x + (box ? box->x : 0), y = control.y + (box ? box->y : 0);
-    const int id = control.id ? control.id : -1;
+    int x = control.x + (box ? box->x : 0), width = control.width;
+    const int y = control.y + (box ? box->y : 0), height = control.height;
+    int id = control.id ? control.id : -1;
     const char* text = control.text ? control.text : "";
-    HWND made = nullptr;
-    switch (control.kind) {
-    case Kind::HeaderBand:
-        made = add(p, HeaderBand + control.page, "STATIC", "", child | SS_OWNERDRAW | SS_NOTIFY, x,
-                   y, control.width, control.height, font);
-        addTip(made, releaseText().c_str());
-        return;
-    case Kind::FooterBand:
-        add(p, FooterBand + control.page, "STATIC", "", child | SS_OWNERDRAW, x, y, control.width,
-            control.height, font);
-        return;
-    case Kind::VerticalLine:
-        // A sunken line drawn in the middle of its place.
-        add(p, id, "STATIC", "", child | SS_ETCHEDVERT, x + control.width / 2 - 1, y, 2,
-            control.height, font);
-        return;
-    case Kind::Panel:
-        add(p, id, "STATIC", "", panel, x, y, control.width, control.height, font);
-        return;
-    case Kind::GroupBox:
-        add(p, id, "BUTTON", text, groupBox, x, y, control.width, control.height, font);
-        return;
-    case Kind::Label:
-    case Kind::Heading:
-        add(p, id, "STATIC", text, label, x, y, control.width, control.height,
-            control.kind == Kind::Heading ? welcomeFont : font);
-        return;
-    case Kind::WrappedLabel:
-        addWrapped(p, text, x, y, control.width, control.height);
-        return;
-    case Kind::LineEdit:
-        made = add(p, id, "EDIT", text, edit, x, y, control.width, control.height, font);
-        break;
-    case Kind::BrowseButton:
-        add(p, id, "BUTTON", text, pushButton, x, y, control.width, control.height, font);
-        return;
-    case Kind::CheckBox:
-        add(p, id, "BUTTON", text, checkBox, x, y, control.width, control.height, font);
-        return;
-    case Kind::Log:
+    if (control.kind == Kind::WrappedLabel)
+        return addWrapped(p, text, x, y, width, height);
+    if (control.kind == Kind::Log) {
         // The log holds the converter's output in any script: a window of wide characters.
-        made = CreateWindowExW(
-            WS_EX_CLIENTEDGE, L"EDIT", L"",
-            child | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, x, y,
-            control.width, control.height, p, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-            instance, nullptr);
-        SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        controls[id] = made;
+        HWND log =
+            CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", logStyle, x, y, width, height, p,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+        SendMessageW(log, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        controls[id] = log;
         return;
     }
+    if (control.kind == Kind::HeaderBand || control.kind == Kind::FooterBand)
+        id = (control.kind == Kind::HeaderBand ? HeaderBand : FooterBand) + control.page;
+    if (control.kind == Kind::VerticalLine) {
+        // A sunken line drawn in the middle of its place.
+        x += width / 2 - 1;
+        width = 2;
+    }
+    const Look& look = looks[static_cast<std::size_t>(control.kind)];
+    HWND made = add(p, id, look.windowClass, text, look.style, x, y, width, height,
+                    control.kind == Kind::Heading ? welcomeFont : font);
     if (control.tip)
         addTip(made, control.tip);
 }
