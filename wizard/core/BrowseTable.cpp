@@ -30,4 +30,17 @@ const BrowseButton* browseButtonOf(Field field) {
     return nullptr;
 }
 
+std::string filterPatterns(const std::string& filter) {
+    const std::size_t open = filter.rfind('(');
+    const std::size_t close = filter.rfind(')');
+    if (open == std::string::npos || close == std::string::npos || close < open)
+        return "*";
+    std::string patterns = filter.substr(open + 1, close - open - 1);
+    for (char& c : patterns) {
+        if (c == ' ')
+            c = ';';
+    }
+    return patterns;
+}
+
 } // namespace wizard

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "WizardFace.h"
 #include "WizardFields.h"
 
@@ -19,5 +21,9 @@ extern const BrowseButton browseButtons[6];
 
 /// The browse button whose choice goes into field; null when it has none.
 const BrowseButton* browseButtonOf(Field field);
+
+/// The patterns of a file dialog's filter "Name (*a *b)": those in the parentheses, joined by
+/// ";" ("*a;*b"); "*" when it names none.
+std::string filterPatterns(const std::string& filter);
 
 } // namespace wizard

@@ -18,4 +18,18 @@ private:
     bool heldReturn = false;
 };
 
+/// text with each LF as CR LF, the line break of a Windows edit control; a CR LF stays one.
+template <typename Char> std::basic_string<Char> withCrLf(const std::basic_string<Char>& text) {
+    std::basic_string<Char> shown;
+    shown.reserve(text.size() + text.size() / 16);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == Char('\r') && i + 1 < text.size() && text[i + 1] == Char('\n'))
+            continue;
+        if (text[i] == Char('\n'))
+            shown += Char('\r');
+        shown += text[i];
+    }
+    return shown;
+}
+
 } // namespace wizard

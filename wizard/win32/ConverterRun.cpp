@@ -1,6 +1,7 @@
 #include <utility>
 
 #include "ConverterChild.h"
+#include "OutputLineEnds.h"
 #include "TessellonWindow.h"
 #include "WindowsCommandLine.h"
 #include "WizardTexts.h"
@@ -8,25 +9,6 @@
 namespace tessellon {
 
 namespace texts = wizard::texts;
-
-namespace {
-
-/// text with its line breaks as the edit control shows them: CR LF for each LF, whether a
-/// CR came before it or not.
-std::wstring withEditLineBreaks(const std::wstring& text) {
-    std::wstring shown;
-    shown.reserve(text.size() + text.size() / 16);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n')
-            continue;
-        if (text[i] == L'\n')
-            shown += L'\r';
-        shown += text[i];
-    }
-    return shown;
-}
-
-} // namespace
 
 std::unique_ptr<wizard::ConverterChild>
 TessellonWindow::startChild(const std::vector<std::string>& items, int run) {
@@ -45,7 +27,7 @@ void TessellonWindow::closeWizard() {
 }
 
 void TessellonWindow::setLog(const std::string& text) {
-    SetWindowTextW(form->control(DetailsText), withEditLineBreaks(wideOfAnsi(text)).c_str());
+    SetWindowTextW(form->control(DetailsText), wizard::withCrLf(wideOfAnsi(text)).c_str());
     decoder = LogDecoder(CP_ACP);
 }
 
@@ -68,7 +50,7 @@ void TessellonWindow::appendText(const std::wstring& text) {
     const int end = GetWindowTextLengthW(log);
     // At the end, the caret keeps the newest output in sight.
     SendMessageW(log, EM_SETSEL, static_cast<WPARAM>(end), static_cast<LPARAM>(end));
-    const std::wstring shown = withEditLineBreaks(text);
+    const std::wstring shown = wizard::withCrLf(text);
     SendMessageW(log, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(shown.c_str()));
 }
 

@@ -1,5 +1,7 @@
 #include "LogDecoder.h"
 
+#include "Utf8Tail.h"
+
 namespace tessellon {
 
 namespace {
@@ -14,19 +16,6 @@ std::wstring wideOf(UINT codePage, const std::string& bytes) {
     std::wstring text(static_cast<std::size_t>(length), L'\0');
     MultiByteToWideChar(codePage, 0, bytes.data(), size, &text[0], length);
     return text;
-}
-
-/// The number of bytes at the end of bytes that start a UTF-8 character not yet complete.
-std::size_t incompleteUtf8Tail(const std::string& bytes) {
-    const std::size_t size = bytes.size();
-    for (std::size_t back = 1; back <= 3 && back <= size; ++back) {
-        const auto byte = static_cast<unsigned char>(bytes[size - back]);
-        if ((byte & 0xc0) == 0x80)
-            continue; // a continuation byte: look further back for its lead
-        const std::size_t length = byte >= 0xf0 ? 4 : byte >= 0xe0 ? 3 : byte >= 0xc0 ? 2 : 1;
-        return length > back ? back : 0;
-    }
-    return 0;
 }
 
 /// 1 when bytes ends in the lead byte of a double-byte character of codePage, else 0.
@@ -58,7 +47,7 @@ std::wstring LogDecoder::decode(const std::string& chunk) {
     pending += chunk;
     std::size_t heldBack = 0;
     if (codePage == CP_UTF8)
-        heldBack = incompleteUtf8Tail(pending);
+        heldBack = wizard::incompleteUtf8Tail(pending);
     else if (maxCharSize == 2)
         heldBack = incompleteDoubleByteTail(codePage, pending);
     const std::string whole = pending.substr(0, pending.size() - heldBack);
