@@ -48,6 +48,14 @@ enum ControlId : int {
 
 namespace wizard {
 
+/// The extent of a page, which keeps room for its bands in full.
+inline constexpr int pageWidth = 532;
+inline constexpr int pageHeight = 410;
+/// The point sizes of the form's font and of the heading's: the fixed places were laid out
+/// for the small dialog font of classic Windows, which larger fonts would cut short.
+inline constexpr int dialogPointSize = 8;
+inline constexpr int headingPointSize = 12;
+
 /// What a control of the form is; each face makes the widget of its toolkit for the kind.
 enum class ControlKind {
     HeaderBand,   ///< the image band atop a page, scaled to its place

@@ -18,8 +18,6 @@ namespace {
 
 constexpr int initialWidth = 543;
 constexpr int initialHeight = 485;
-constexpr int dialogPointSize = 8;
-constexpr int welcomePointSize = 12;
 
 /// A widget of the kind, named and placed as control says, inside parent.
 QWidget* made(const wizard::FormControl& control, QWidget* parent, const QPixmap& header,
@@ -39,7 +37,7 @@ QWidget* made(const wizard::FormControl& control, QWidget* parent, const QPixmap
             label->setScaledContents(true);
         } else if (control.kind == Kind::Heading) {
             QFont welcomeFont = label->font();
-            welcomeFont.setPointSize(welcomePointSize);
+            welcomeFont.setPointSize(wizard::headingPointSize);
             label->setFont(welcomeFont);
         } else if (control.kind == Kind::WrappedLabel) {
             label->setWordWrap(true);
@@ -105,10 +103,8 @@ TessellonBase::TessellonBase(QWidget* parent, const char* name, bool modal, Qt::
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(255, 255, 255));
     setPalette(palette);
-    // The fixed geometry was laid out for the small dialog font of classic Windows; today's
-    // larger default fonts would cut the texts short.
     QFont dialogFont = font();
-    dialogFont.setPointSize(dialogPointSize);
+    dialogFont.setPointSize(wizard::dialogPointSize);
     setFont(dialogFont);
 
     createPages();

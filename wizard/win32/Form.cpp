@@ -15,18 +15,14 @@ constexpr char pageClass[] = "TessellonPage";
 // The client area holds a page of 532 x 410 pixels with a margin of 11, a rule and the
 // wizard's buttons below it.
 constexpr int margin = 11;
-constexpr int pageWidth = 532;
-constexpr int pageHeight = 410;
+using wizard::pageHeight;
+using wizard::pageWidth;
 constexpr int clientWidth = pageWidth + 2 * margin;
 constexpr int clientHeight = 485;
 constexpr int ruleY = 440;
 constexpr int buttonY = 452;
 constexpr int buttonWidth = 80;
 constexpr int buttonHeight = 23;
-
-// The fixed geometry was laid out for the small dialog font of classic Windows.
-constexpr int dialogPointSize = 8;
-constexpr int welcomePointSize = 12;
 
 LRESULT CALLBACK pageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -93,8 +89,8 @@ bool registerPageClass(HINSTANCE instance) {
 }
 
 Form::Form(HINSTANCE instance, HWND window)
-    : instance(instance), window(window), font(dialogFont(dialogPointSize, window)),
-      welcomeFont(dialogFont(welcomePointSize, window)),
+    : instance(instance), window(window), font(dialogFont(wizard::dialogPointSize, window)),
+      welcomeFont(dialogFont(wizard::headingPointSize, window)),
       white(static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH))), header(headerBand()),
       footer(footerBand()) {
     tooltips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,

@@ -1,6 +1,6 @@
 #include "LogDecoder.h"
 
-#include "Utf8Tail.h"
+#include "CharacterTail.h"
 
 namespace tessellon {
 
@@ -16,21 +16,6 @@ std::wstring wideOf(UINT codePage, const std::string& bytes) {
     std::wstring text(static_cast<std::size_t>(length), L'\0');
     MultiByteToWideChar(codePage, 0, bytes.data(), size, &text[0], length);
     return text;
-}
-
-/// 1 when bytes ends in the lead byte of a double-byte character of codePage, else 0.
-std::size_t incompleteDoubleByteTail(UINT codePage, const std::string& bytes) {
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        if (IsDBCSLeadByteEx(codePage, static_cast<BYTE>(bytes[i]))) {
-            if (i + 1 == bytes.size())
-                return 1;
-            i += 2;
-        } else {
-            ++i;
-        }
-    }
-    return 0;
 }
 
 } // namespace
@@ -49,7 +34,8 @@ std::wstring LogDecoder::decode(const std::string& chunk) {
     if (codePage == CP_UTF8)
         heldBack = wizard::incompleteUtf8Tail(pending);
     else if (maxCharSize == 2)
-        heldBack = incompleteDoubleByteTail(codePage, pending);
+        heldBack = wizard::incompleteDoubleByteTail(
+            pending, [this](unsigned char byte) { return IsDBCSLeadByteEx(codePage, byte); });
     const std::string whole = pending.substr(0, pending.size() - heldBack);
     pending.erase(0, whole.size());
     return wideOf(codePage, whole);

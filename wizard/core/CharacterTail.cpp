@@ -1,4 +1,4 @@
-#include "Utf8Tail.h"
+#include "CharacterTail.h"
 
 namespace wizard {
 
