@@ -19,48 +19,45 @@ namespace {
 constexpr int initialWidth = 543;
 constexpr int initialHeight = 485;
 
+/// A label as control's kind shows it: a band's image, the heading's font, wrapped text.
+QLabel* label(const wizard::FormControl& control, QWidget* parent, const QPixmap& header,
+              const QPixmap& footer) {
+    using Kind = wizard::ControlKind;
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    if (control.kind == Kind::HeaderBand || control.kind == Kind::FooterBand) {
+        label->setPixmap(control.kind == Kind::HeaderBand ? header : footer);
+        label->setScaledContents(true);
+    } else if (control.kind == Kind::Heading) {
+        QFont headingFont = label->font();
+        headingFont.setPointSize(wizard::headingPointSize);
+        label->setFont(headingFont);
+    } else if (control.kind == Kind::WrappedLabel) {
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    return label;
+}
+
 /// A widget of the kind, named and placed as control says, inside parent.
 QWidget* made(const wizard::FormControl& control, QWidget* parent, const QPixmap& header,
               const QPixmap& footer) {
     using Kind = wizard::ControlKind;
     QWidget* widget = nullptr;
-    switch (control.kind) {
-    case Kind::HeaderBand:
-    case Kind::FooterBand:
-    case Kind::Label:
-    case Kind::Heading:
-    case Kind::WrappedLabel: {
-        auto* label = new QLabel(parent);
-        label->setTextFormat(Qt::PlainText);
-        if (control.kind == Kind::HeaderBand || control.kind == Kind::FooterBand) {
-            label->setPixmap(control.kind == Kind::HeaderBand ? header : footer);
-            label->setScaledContents(true);
-        } else if (control.kind == Kind::Heading) {
-            QFont welcomeFont = label->font();
-            welcomeFont.setPointSize(wizard::headingPointSize);
-            label->setFont(welcomeFont);
-        } else if (control.kind == Kind::WrappedLabel) {
-            label->setWordWrap(true);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        }
-        widget = label;
-        break;
-    }
-    case Kind::VerticalLine: {
+    if (control.kind == Kind::VerticalLine) {
         auto* line = new QFrame(parent);
         line->setFrameShape(QFrame::VLine);
         line->setFrameShadow(QFrame::Sunken);
         widget = line;
-        break;
-    }
-    case Kind::Panel:
-    case Kind::GroupBox:
+    } else if (control.kind == Kind::Panel || control.kind == Kind::GroupBox) {
         widget = new QGroupBox(parent);
-        break;
-    case Kind::LineEdit:
+    } else if (control.kind == Kind::LineEdit) {
         widget = new QLineEdit(parent);
-        break;
-    case Kind::BrowseButton: {
+    } else if (control.kind == Kind::CheckBox) {
+        widget = new QCheckBox(parent);
+    } else if (control.kind == Kind::Log) {
+        widget = new QTextBrowser(parent);
+    } else if (control.kind == Kind::BrowseButton) {
         // White, and a plain push button rather than a toggle.
         auto* button = new QPushButton(parent);
         QPalette palette = button->palette();
@@ -69,14 +66,8 @@ QWidget* made(const wizard::FormControl& control, QWidget* parent, const QPixmap
         button->setPalette(palette);
         button->setCheckable(false);
         widget = button;
-        break;
-    }
-    case Kind::CheckBox:
-        widget = new QCheckBox(parent);
-        break;
-    case Kind::Log:
-        widget = new QTextBrowser(parent);
-        break;
+    } else {
+        widget = label(control, parent, header, footer);
     }
     widget->setObjectName(QString::fromLatin1(control.name));
     widget->setGeometry(control.x, control.y, control.width, control.height);
