@@ -38,8 +38,9 @@ private slots:
         QDir::setCurrent(previous);
 
         QCOMPARE(browse.requests.size(), std::size_t(2));
-        QCOMPARE(browse.requests[0].startPath, driveC.path() + "/");
-        QCOMPARE(browse.requests[1].startPath, driveC.filePath("work/ws.cws"));
+        QCOMPARE(QString::fromStdString(browse.requests[0].startPath), driveC.path() + "/");
+        QCOMPARE(QString::fromStdString(browse.requests[1].startPath),
+                 driveC.filePath("work/ws.cws"));
         QCOMPARE(wizard.CVIWorkspaceEdit->text(), QStringLiteral("C:\\work\\ws.cws"));
         QCOMPARE(wizard.CorvaneProjectEdit->text(), QStringLiteral("C:\\work"));
         QCOMPARE(textColour(wizard.CVIWorkspaceEdit), QColor(0, 0, 0));

@@ -18,7 +18,7 @@ FakeHost* preparedHost(const std::function<void(FakeHost&)>& prepare) {
 } // namespace
 
 BrowseDialog BrowseDouble::dialog() {
-    return [this](QWidget*, const BrowseRequest& request) {
+    return [this](QWidget*, const wizard::BrowseRequest& request) {
         requests.push_back(request);
         return answers.isEmpty() ? QString() : answers.takeFirst();
     };

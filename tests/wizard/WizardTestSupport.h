@@ -13,15 +13,14 @@
 /// The wizard with its protected state in reach of the tests.
 class WizardUnderTest : public Tessellon {
 public:
+    using Tessellon::controller;
     using Tessellon::converterProcess;
-    using Tessellon::extensionValue;
-    using Tessellon::lastBrowsePath;
     using Tessellon::Tessellon;
 };
 
 /// Stands in for the browse dialogs: records every request and gives the next answer.
 struct BrowseDouble {
-    std::vector<BrowseRequest> requests;
+    std::vector<wizard::BrowseRequest> requests;
     QStringList answers; ///< taken from the front; an empty text is a cancel
 
     /// The dialog function that the wizard calls.

@@ -31,4 +31,28 @@ struct WizardFields {
     bool extension(ExtensionBox box) const { return extensions[static_cast<std::size_t>(box)]; }
 };
 
+/// The text fields of the pages, as a face names them to the controller.
+enum class Field {
+    Workspace,
+    InstallFolder,
+    Destination,
+    ProjectName,
+    MessagePersonality,
+    AnalyserPersonality,
+    CompilerPersonality,
+    CustomExtensions
+};
+
+/// The number of text fields.
+inline constexpr int fieldCount = static_cast<int>(Field::CustomExtensions) + 1;
+
+/// The text that field holds in fields.
+inline std::string& textOf(WizardFields& fields, Field field) {
+    std::string* const texts[] = {&fields.workspace,           &fields.installFolder,
+                                  &fields.destination,         &fields.projectName,
+                                  &fields.messagePersonality,  &fields.analyserPersonality,
+                                  &fields.compilerPersonality, &fields.customExtensions};
+    return *texts[static_cast<std::size_t>(field)];
+}
+
 } // namespace wizard

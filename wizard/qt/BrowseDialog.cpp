@@ -2,9 +2,12 @@
 
 #include <QFileDialog>
 
-QString showBrowseDialog(QWidget* parent, const BrowseRequest& request) {
-    QFileDialog dialog(parent, request.caption, request.startPath, request.filter);
-    if (request.kind == BrowseRequest::Kind::ExistingFolder) {
+#include "LocalBytes.h"
+
+QString showBrowseDialog(QWidget* parent, const wizard::BrowseRequest& request) {
+    QFileDialog dialog(parent, fromLocalBytes(request.caption), fromLocalBytes(request.startPath),
+                       fromLocalBytes(request.filter));
+    if (request.kind == wizard::BrowseRequest::Kind::ExistingFolder) {
         dialog.setObjectName(QStringLiteral("get existing directory"));
         dialog.setFileMode(QFileDialog::Directory);
         dialog.setOption(QFileDialog::ShowDirsOnly, true);

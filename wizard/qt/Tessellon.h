@@ -1,21 +1,21 @@
 #pragma once
 
-#include <QString>
 #include <QStringDecoder>
 #include <memory>
+#include <optional>
 
 #include "BrowseDialog.h"
 #include "Host.h"
-#include "PageRules.h"
 #include "TessellonBase.h"
-#include "WizardFields.h"
+#include "WizardController.h"
+#include "WizardFace.h"
 
 class QLineEdit;
 class QProcess;
 
-/// The wizard's behaviour: checks the typed paths, remembers fields in settings.txt, builds
-/// the "-ext" value and the summary, runs Quorvel and shows its log.
-class Tessellon : public TessellonBase {
+/// The wizard's face on Qt: binds the form's widgets to the wizard's controller, which
+/// checks the paths, keeps settings.txt, builds the summary, runs Quorvel and reports.
+class Tessellon : public TessellonBase, private wizard::WizardFace {
     Q_OBJECT
 
 public:
@@ -30,54 +30,56 @@ public slots:
     void CVIWorkspaceBrowseBtn_clicked();
     void CVIInstallBrowseBtn_clicked();
     void CorvaneProjectBrowseBtn_clicked();
-    /// Colours the three paths of the first page and enables its Next button.
-    void Page0LineEdit_textchanged(const QString&);
-    /// Colours the personality paths and enables the page's Next button.
-    void Page1LineEdit_textchanged(const QString&);
+    /// Hands the first page's edited text to the controller, which runs the page rule.
+    void Page0LineEdit_textchanged(const QString& text);
+    /// Hands a personality's edited text to the controller, which runs the page rule.
+    void Page1LineEdit_textchanged(const QString& text);
     void MsgBrowseBtn_clicked();
     void AnalBrowseBtn_clicked();
     void CmpBrowseBtn_clicked();
-    /// Appends the converter's new output to the log, decoded as the console's code page.
+    /// Hands the converter's new output to the controller.
     void readFromStdout();
-    /// Reports how the converter ended and saves the settings.
+    /// Hands the converter's end to the controller, after the output that came with it.
     void processExit();
 
 protected slots:
-    /// Leaving the extensions page builds the "-ext" value and the summary; then the next page.
+    /// Next, when the page lets the user on.
     void next();
-    /// Starts a conversion; the wizard stays open.
+    /// Finish: starts a conversion; the wizard stays open.
     void accept() override;
-    /// Kills a running conversion, then closes the wizard.
+    /// Cancel: kills a running conversion, then closes the wizard.
     void reject() override;
 
 protected:
     /// The process of the latest run; owned by the wizard, null before the first.
     QProcess* converterProcess = nullptr;
-    /// The "-ext" value, built when the user leaves the extensions page.
-    QString extensionValue;
-    /// Where every browse dialog opens: the latest choice of any of them.
-    QString lastBrowsePath;
+    std::unique_ptr<platform::Host> host;
+    wizard::WizardController controller;
 
 private:
-    void loadSettings();
-    void saveSettings();
+    void showText(wizard::Field field, const std::string& text) override;
+    void markPath(wizard::Field field, wizard::PathMark mark) override;
+    void showButtons(const wizard::ButtonStates& states) override;
+    void setLog(const std::string& text) override;
+    void appendToLog(const std::string& text) override;
+    void appendOutput(const std::string& bytes) override;
+    void endOutput() override;
+    std::string browse(const wizard::BrowseRequest& request) override;
+    void showFailureBox() override;
+    void closeWizard() override;
+    std::unique_ptr<wizard::ConverterChild> startChild(const std::vector<std::string>& items,
+                                                       int run) override;
 
-    /// Asks for a path with a browse dialog and puts the choice into target.
-    void browseInto(QLineEdit* target, BrowseRequest request);
-    /// The values of every field as they stand now.
-    wizard::WizardFields fields() const;
-    /// Colours field black or red as the mark says; an unchanged mark keeps its colour.
-    static void markPath(QLineEdit* field, wizard::PathMark mark);
-    /// The "-ext" value and the summary, from the extensions page and every field.
-    void leaveExtensionsPage();
-    /// Appends text to the log as a paragraph of its own.
-    void appendToLog(const QString& text);
-    /// Kills a child still running from an earlier run, detached so that nothing of it
-    /// reaches the log or counts as an outcome; saves the settings when there was one.
-    void stopRunningConverter();
+    /// The line edit of a field, and the field of a line edit.
+    QLineEdit* editOf(wizard::Field field) const;
+    std::optional<wizard::Field> fieldOf(const QObject* edit) const;
+    void edited(const QObject* edit, const QString& text);
+    /// Appends text at the end of the log, keeping the newest output in sight.
+    void appendText(const QString& text);
 
-    std::unique_ptr<platform::Host> host;
-    BrowseDialog browse;
+    BrowseDialog browseDialog;
+    /// The run whose reports converterProcess carries.
+    int converterRun = 0;
     /// Turns the output of the latest run into text; a character split between two chunks
     /// waits for the rest.
     QStringDecoder outputDecoder;

@@ -7,82 +7,78 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextBrowser>
-#include <tuple>
+#include <iterator>
+#include <vector>
 
+#include "FormControls.h"
 #include "Images.h"
+#include "WizardFace.h"
 
 namespace {
 
 constexpr int initialWidth = 543;
 constexpr int initialHeight = 485;
-constexpr int dialogPointSize = 8;
 
-/// widget, named and placed at x, y with size width x height inside its parent.
-template <typename Widget>
-Widget* place(Widget* widget, const char* name, int x, int y, int width, int height) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(x, y, width, height);
+/// A label as control's kind shows it: a band's image, the heading's font, wrapped text.
+QLabel* label(const wizard::FormControl& control, QWidget* parent, const QPixmap& header,
+              const QPixmap& footer) {
+    using Kind = wizard::ControlKind;
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    if (control.kind == Kind::HeaderBand || control.kind == Kind::FooterBand) {
+        label->setPixmap(control.kind == Kind::HeaderBand ? header : footer);
+        label->setScaledContents(true);
+    } else if (control.kind == Kind::Heading) {
+        QFont headingFont = label->font();
+        headingFont.setPointSize(wizard::headingPointSize);
+        label->setFont(headingFont);
+    } else if (control.kind == Kind::WrappedLabel) {
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    return label;
+}
+
+/// A widget of the kind, named and placed as control says, inside parent.
+QWidget* made(const wizard::FormControl& control, QWidget* parent, const QPixmap& header,
+              const QPixmap& footer) {
+    using Kind = wizard::ControlKind;
+    QWidget* widget = nullptr;
+    if (control.kind == Kind::VerticalLine) {
+        auto* line = new QFrame(parent);
+        line->setFrameShape(QFrame::VLine);
+        line->setFrameShadow(QFrame::Sunken);
+        widget = line;
+    } else if (control.kind == Kind::Panel || control.kind == Kind::GroupBox) {
+        widget = new QGroupBox(parent);
+    } else if (control.kind == Kind::LineEdit) {
+        widget = new QLineEdit(parent);
+    } else if (control.kind == Kind::CheckBox) {
+        widget = new QCheckBox(parent);
+    } else if (control.kind == Kind::Log) {
+        widget = new QTextBrowser(parent);
+    } else if (control.kind == Kind::BrowseButton) {
+        // White, and a plain push button rather than a toggle.
+        auto* button = new QPushButton(parent);
+        QPalette palette = button->palette();
+        palette.setColor(QPalette::Button, Qt::white);
+        palette.setColor(QPalette::Window, Qt::white);
+        button->setPalette(palette);
+        button->setCheckable(false);
+        widget = button;
+    } else {
+        widget = label(control, parent, header, footer);
+    }
+    widget->setObjectName(QString::fromLatin1(control.name));
+    widget->setGeometry(control.x, control.y, control.width, control.height);
     return widget;
 }
 
-QLabel* label(QWidget* parent, const char* name, int x, int y, int width, int height) {
-    QLabel* plain = place(new QLabel(parent), name, x, y, width, height);
-    plain->setTextFormat(Qt::PlainText);
-    return plain;
-}
-
-/// A label that shows text word-wrapped and centred vertically.
-QLabel* wrappedLabel(QWidget* parent, const char* name, int x, int y, int width, int height) {
-    QLabel* wrapped = label(parent, name, x, y, width, height);
-    wrapped->setWordWrap(true);
-    wrapped->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    return wrapped;
-}
-
-QGroupBox* groupBox(QWidget* parent, const char* name, int x, int y, int width, int height) {
-    return place(new QGroupBox(parent), name, x, y, width, height);
-}
-
-QLineEdit* lineEdit(QWidget* parent, const char* name, int x, int y, int width, int height) {
-    return place(new QLineEdit(parent), name, x, y, width, height);
-}
-
-QCheckBox* checkBox(QWidget* parent, const char* name, int x, int y, int width, int height) {
-    return place(new QCheckBox(parent), name, x, y, width, height);
-}
-
-/// A browse button: white, and a plain push button rather than a toggle.
-QPushButton* browseButton(QWidget* parent, const char* name, int x, int y) {
-    QPushButton* button = place(new QPushButton(parent), name, x, y, 75, 25);
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, Qt::white);
-    palette.setColor(QPalette::Window, Qt::white);
-    button->setPalette(palette);
-    button->setCheckable(false);
-    return button;
-}
-
-QFrame* verticalLine(QWidget* parent, const char* name, int x) {
-    QFrame* line = place(new QFrame(parent), name, x, 36, 20, 355);
-    line->setFrameShape(QFrame::VLine);
-    line->setFrameShadow(QFrame::Sunken);
-    return line;
-}
-
-QLabel* imageLabel(QWidget* parent, const char* name, int y, int height, const QPixmap& image) {
-    QLabel* shown = label(parent, name, 0, y, 532, height);
-    shown->setPixmap(image);
-    shown->setScaledContents(true);
-    return shown;
-}
-
-/// The header and footer images and the two lines that frame every page, named as given.
-std::tuple<QLabel*, QLabel*, QFrame*, QFrame*>
-framing(QWidget* page, const char* header, const char* footer, const char* leftLine,
-        const char* rightLine, const QPixmap& headerImage, const QPixmap& footerImage) {
-    return {imageLabel(page, header, 0, 36, headerImage),
-            imageLabel(page, footer, 390, 20, footerImage), verticalLine(page, leftLine, -8),
-            verticalLine(page, rightLine, 521)};
+/// Each member takes the widget made for the control at its place in the list, which
+/// follows the form's description; a widget of another class leaves its member null.
+template <typename... Widgets>
+void bindInOrder(const std::vector<QWidget*>& widgets, std::size_t& at, Widgets*&... members) {
+    ((members = qobject_cast<Widgets*>(widgets[at++])), ...);
 }
 
 } // namespace
@@ -98,16 +94,11 @@ TessellonBase::TessellonBase(QWidget* parent, const char* name, bool modal, Qt::
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(255, 255, 255));
     setPalette(palette);
-    // The fixed geometry was laid out for the small dialog font of classic Windows; today's
-    // larger default fonts would cut the texts short.
     QFont dialogFont = font();
-    dialogFont.setPointSize(dialogPointSize);
+    dialogFont.setPointSize(wizard::dialogPointSize);
     setFont(dialogFont);
 
-    createPage0();
-    createPage1();
-    createPage2();
-    createPage3();
+    createPages();
     languageChange();
     resize(QSize(initialWidth, initialHeight).expandedTo(minimumSizeHint()));
 }
@@ -119,93 +110,44 @@ void TessellonBase::showEvent(QShowEvent* event) {
     setTitleFormat(titleFormat());
 }
 
-TessellonPage* TessellonBase::addNamedPage(const char* name) {
-    auto* page = new TessellonPage(this);
-    page->setObjectName(QString::fromLatin1(name));
-    return page;
+void TessellonBase::createPages() {
+    const std::size_t count = std::size(wizard::formControls);
+    formWidgets.assign(count, nullptr);
+    TessellonPage** const pages[] = {&Page0, &Page1, &Page2, &Page3};
+    for (int number = 0; number < wizard::pageCount; ++number) {
+        TessellonPage* page = *pages[number] = new TessellonPage(this);
+        page->setObjectName(QStringLiteral("Page%1").arg(number));
+        for (std::size_t i = 0; i < count; ++i) {
+            const wizard::FormControl& control = wizard::formControls[i];
+            if (control.page != number)
+                continue;
+            const wizard::FormControl* box = wizard::boxOf(control);
+            QWidget* parent = box ? formWidgets[std::size_t(box - wizard::formControls)] : page;
+            formWidgets[i] = made(control, parent, headerPixmap, footerPixmap);
+        }
+        addPage(page);
+    }
+    std::size_t at = 0;
+    bindInOrder(formWidgets, at, pixmapLabel3, pixmapLabel3_3, line1, line1_2, groupBox1_3,
+                textLabel1_3_3, textLabel2_2, groupBox1, textLabel1_3, CVIWorkspaceBrowseBtn,
+                textLabel1_3_2, CVIInstallBrowseBtn, CVIInstallEdit, CVIWorkspaceEdit, groupBox2,
+                textLabel1, textLabel1_2, CorvaneProjectBrowseBtn, CorvaneProjectEdit,
+                CorvaneNameEdit);
+    bindInOrder(formWidgets, at, pixmapLabel3_2, pixmapLabel3_3_2, line1_3, line1_2_2,
+                groupBox1_3_2, textLabel2_2_2, groupBox2_2, CmpBrowseBtn, CmpPersonEdit,
+                groupBox2_2_2, AnalBrowseBtn, AnalPersonEdit, groupBox1_2, MsgBrowseBtn,
+                MsgPersonEdit);
+    bindInOrder(formWidgets, at, pixmapLabel3_2_2, pixmapLabel3_3_2_2, line1_3_2, line1_2_2_2,
+                groupBox1_3_2_2, textLabel2_2_2_2, groupBox7, ccCheck, cxxCheck, cCheck, textLabel2,
+                hCheck, hhCheck, hppCheck, hxxCheck, cppCheck, CustExtEdit, cdbCheck);
+    bindInOrder(formWidgets, at, pixmapLabel3_2_2_2, pixmapLabel3_3_2_2_2, line1_3_2_2,
+                line1_2_2_2_2, DetailsText);
 }
 
-void TessellonBase::createPage0() {
-    Page0 = addNamedPage("Page0");
-    std::tie(pixmapLabel3, pixmapLabel3_3, line1, line1_2) = framing(
-        Page0, "pixmapLabel3", "pixmapLabel3_3", "line1", "line1_2", headerPixmap, footerPixmap);
-
-    groupBox1_3 = groupBox(Page0, "groupBox1_3", 20, 40, 500, 140);
-    textLabel1_3_3 = label(groupBox1_3, "textLabel1_3_3", 10, 10, 461, 21);
-    QFont welcomeFont = textLabel1_3_3->font();
-    welcomeFont.setPointSize(12);
-    textLabel1_3_3->setFont(welcomeFont);
-    textLabel2_2 = wrappedLabel(groupBox1_3, "textLabel2_2", 10, 40, 481, 90);
-
-    groupBox1 = groupBox(Page0, "groupBox1", 20, 190, 500, 90);
-    textLabel1_3 = label(groupBox1, "textLabel1_3", 10, 20, 110, 20);
-    CVIWorkspaceBrowseBtn = browseButton(groupBox1, "CVIWorkspaceBrowseBtn", 410, 20);
-    textLabel1_3_2 = label(groupBox1, "textLabel1_3_2", 10, 55, 110, 20);
-    CVIInstallBrowseBtn = browseButton(groupBox1, "CVIInstallBrowseBtn", 410, 55);
-    CVIInstallEdit = lineEdit(groupBox1, "CVIInstallEdit", 120, 55, 280, 25);
-    CVIWorkspaceEdit = lineEdit(groupBox1, "CVIWorkspaceEdit", 120, 20, 280, 25);
-
-    groupBox2 = groupBox(Page0, "groupBox2", 20, 290, 500, 87);
-    textLabel1 = label(groupBox2, "textLabel1", 10, 21, 40, 20);
-    textLabel1_2 = label(groupBox2, "textLabel1_2", 10, 56, 40, 20);
-    CorvaneProjectBrowseBtn = browseButton(groupBox2, "CorvaneProjectBrowseBtn", 410, 20);
-    CorvaneProjectEdit = lineEdit(groupBox2, "CorvaneProjectEdit", 120, 20, 280, 25);
-    CorvaneNameEdit = lineEdit(groupBox2, "CorvaneNameEdit", 120, 55, 280, 25);
-    addPage(Page0);
-}
-
-void TessellonBase::createPage1() {
-    Page1 = addNamedPage("Page1");
-    std::tie(pixmapLabel3_2, pixmapLabel3_3_2, line1_3, line1_2_2) =
-        framing(Page1, "pixmapLabel3_2", "pixmapLabel3_3_2", "line1_3", "line1_2_2", headerPixmap,
-                footerPixmap);
-
-    groupBox1_3_2 = groupBox(Page1, "groupBox1_3_2", 20, 40, 500, 100);
-    textLabel2_2_2 = wrappedLabel(groupBox1_3_2, "textLabel2_2_2", 10, 10, 481, 84);
-
-    groupBox2_2 = groupBox(Page1, "groupBox2_2", 20, 300, 500, 60);
-    CmpBrowseBtn = browseButton(groupBox2_2, "CmpBrowseBtn", 420, 20);
-    CmpPersonEdit = lineEdit(groupBox2_2, "CmpPersonEdit", 10, 20, 390, 25);
-
-    groupBox2_2_2 = groupBox(Page1, "groupBox2_2_2", 20, 230, 500, 60);
-    AnalBrowseBtn = browseButton(groupBox2_2_2, "AnalBrowseBtn", 420, 20);
-    AnalPersonEdit = lineEdit(groupBox2_2_2, "AnalPersonEdit", 10, 20, 390, 25);
-
-    groupBox1_2 = groupBox(Page1, "groupBox1_2", 20, 160, 500, 60);
-    MsgBrowseBtn = browseButton(groupBox1_2, "MsgBrowseBtn", 420, 20);
-    MsgPersonEdit = lineEdit(groupBox1_2, "MsgPersonEdit", 10, 20, 390, 25);
-    addPage(Page1);
-}
-
-void TessellonBase::createPage2() {
-    Page2 = addNamedPage("Page2");
-    std::tie(pixmapLabel3_2_2, pixmapLabel3_3_2_2, line1_3_2, line1_2_2_2) =
-        framing(Page2, "pixmapLabel3_2_2", "pixmapLabel3_3_2_2", "line1_3_2", "line1_2_2_2",
-                headerPixmap, footerPixmap);
-
-    groupBox1_3_2_2 = groupBox(Page2, "groupBox1_3_2_2", 20, 40, 500, 100);
-    textLabel2_2_2_2 = wrappedLabel(groupBox1_3_2_2, "textLabel2_2_2_2", 10, 14, 481, 70);
-
-    groupBox7 = groupBox(Page2, "groupBox7", 60, 160, 420, 160);
-    ccCheck = checkBox(groupBox7, "ccCheck", 120, 35, 50, 20);
-    cxxCheck = checkBox(groupBox7, "cxxCheck", 190, 35, 50, 20);
-    cCheck = checkBox(groupBox7, "cCheck", 260, 35, 50, 20);
-    textLabel2 = label(groupBox7, "textLabel2", 50, 116, 100, 20);
-    hCheck = checkBox(groupBox7, "hCheck", 40, 75, 50, 20);
-    hhCheck = checkBox(groupBox7, "hhCheck", 120, 75, 50, 20);
-    hppCheck = checkBox(groupBox7, "hppCheck", 190, 75, 50, 20);
-    hxxCheck = checkBox(groupBox7, "hxxCheck", 260, 75, 50, 20);
-    cppCheck = checkBox(groupBox7, "cppCheck", 40, 35, 50, 20);
-    CustExtEdit = lineEdit(groupBox7, "CustExtEdit", 160, 115, 144, 25);
-    cdbCheck = checkBox(Page2, "cdbCheck", 60, 335, 420, 20);
-    addPage(Page2);
-}
-
-void TessellonBase::createPage3() {
-    Page3 = addNamedPage("Page3");
-    std::tie(pixmapLabel3_2_2_2, pixmapLabel3_3_2_2_2, line1_3_2_2, line1_2_2_2_2) =
-        framing(Page3, "pixmapLabel3_2_2_2", "pixmapLabel3_3_2_2_2", "line1_3_2_2", "line1_2_2_2_2",
-                headerPixmap, footerPixmap);
-    DetailsText = place(new QTextBrowser(Page3), "DetailsText", 15, 40, 505, 340);
-    addPage(Page3);
+QWidget* TessellonBase::control(int id) const {
+    for (std::size_t i = 0; i < formWidgets.size(); ++i) {
+        if (wizard::formControls[i].id == id)
+            return formWidgets[i];
+    }
+    return nullptr;
 }

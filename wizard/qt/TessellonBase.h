@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 #include <QWizard>
+#include <vector>
 
 #include "TessellonPage.h"
 
@@ -23,72 +24,38 @@ public:
     explicit TessellonBase(QWidget* parent = nullptr, const char* name = nullptr,
                            bool modal = false, Qt::WindowFlags flags = {});
 
+    // The widgets of each page, named like their object names.
     TessellonPage* Page0;
-    QLabel* pixmapLabel3;
-    QLabel* pixmapLabel3_3;
-    QFrame* line1;
-    QFrame* line1_2;
-    QGroupBox* groupBox1_3;
-    QLabel* textLabel1_3_3;
-    QLabel* textLabel2_2;
-    QGroupBox* groupBox1;
-    QLabel* textLabel1_3;
-    QPushButton* CVIWorkspaceBrowseBtn;
-    QLabel* textLabel1_3_2;
-    QPushButton* CVIInstallBrowseBtn;
-    QLineEdit* CVIInstallEdit;
-    QLineEdit* CVIWorkspaceEdit;
-    QGroupBox* groupBox2;
-    QLabel* textLabel1;
-    QLabel* textLabel1_2;
-    QPushButton* CorvaneProjectBrowseBtn;
-    QLineEdit* CorvaneProjectEdit;
-    QLineEdit* CorvaneNameEdit;
+    QLabel *pixmapLabel3, *pixmapLabel3_3, *textLabel1_3_3, *textLabel2_2, *textLabel1_3,
+        *textLabel1_3_2, *textLabel1, *textLabel1_2;
+    QFrame *line1, *line1_2;
+    QGroupBox *groupBox1_3, *groupBox1, *groupBox2;
+    QPushButton *CVIWorkspaceBrowseBtn, *CVIInstallBrowseBtn, *CorvaneProjectBrowseBtn;
+    QLineEdit *CVIInstallEdit, *CVIWorkspaceEdit, *CorvaneProjectEdit, *CorvaneNameEdit;
 
     TessellonPage* Page1;
-    QLabel* pixmapLabel3_2;
-    QLabel* pixmapLabel3_3_2;
-    QFrame* line1_3;
-    QFrame* line1_2_2;
-    QGroupBox* groupBox1_3_2;
-    QLabel* textLabel2_2_2;
-    QGroupBox* groupBox2_2;
-    QPushButton* CmpBrowseBtn;
-    QLineEdit* CmpPersonEdit;
-    QGroupBox* groupBox2_2_2;
-    QPushButton* AnalBrowseBtn;
-    QLineEdit* AnalPersonEdit;
-    QGroupBox* groupBox1_2;
-    QPushButton* MsgBrowseBtn;
-    QLineEdit* MsgPersonEdit;
+    QLabel *pixmapLabel3_2, *pixmapLabel3_3_2, *textLabel2_2_2;
+    QFrame *line1_3, *line1_2_2;
+    QGroupBox *groupBox1_3_2, *groupBox2_2, *groupBox2_2_2, *groupBox1_2;
+    QPushButton *CmpBrowseBtn, *AnalBrowseBtn, *MsgBrowseBtn;
+    QLineEdit *CmpPersonEdit, *AnalPersonEdit, *MsgPersonEdit;
 
     TessellonPage* Page2;
-    QLabel* pixmapLabel3_2_2;
-    QLabel* pixmapLabel3_3_2_2;
-    QFrame* line1_3_2;
-    QFrame* line1_2_2_2;
-    QGroupBox* groupBox1_3_2_2;
-    QLabel* textLabel2_2_2_2;
-    QGroupBox* groupBox7;
-    QCheckBox* ccCheck;
-    QCheckBox* cxxCheck;
-    QCheckBox* cCheck;
-    QLabel* textLabel2;
-    QCheckBox* hCheck;
-    QCheckBox* hhCheck;
-    QCheckBox* hppCheck;
-    QCheckBox* hxxCheck;
-    QCheckBox* cppCheck;
+    QLabel *pixmapLabel3_2_2, *pixmapLabel3_3_2_2, *textLabel2_2_2_2, *textLabel2;
+    QFrame *line1_3_2, *line1_2_2_2;
+    QGroupBox *groupBox1_3_2_2, *groupBox7;
+    QCheckBox *ccCheck, *cxxCheck, *cCheck, *hCheck, *hhCheck, *hppCheck, *hxxCheck, *cppCheck;
     QLineEdit* CustExtEdit;
     /// Asks Quorvel for a compile_commands.json in the destination folder as well.
     QCheckBox* cdbCheck;
 
     TessellonPage* Page3;
-    QLabel* pixmapLabel3_2_2_2;
-    QLabel* pixmapLabel3_3_2_2_2;
-    QFrame* line1_3_2_2;
-    QFrame* line1_2_2_2_2;
+    QLabel *pixmapLabel3_2_2_2, *pixmapLabel3_3_2_2_2;
+    QFrame *line1_3_2_2, *line1_2_2_2_2;
     QTextBrowser* DetailsText;
+
+    /// The widget of the control with the controls::ControlId; null for none.
+    QWidget* control(int id) const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -98,13 +65,11 @@ protected slots:
     virtual void languageChange();
 
 private:
-    void createPage0();
-    void createPage1();
-    void createPage2();
-    void createPage3();
-    /// A new page named name, added to the wizard.
-    TessellonPage* addNamedPage(const char* name);
+    /// Makes the four pages and every control of the form's description on them.
+    void createPages();
 
     QPixmap headerPixmap;
     QPixmap footerPixmap;
+    /// The widget of each control of the form's description, in its order.
+    std::vector<QWidget*> formWidgets;
 };

@@ -1,17 +1,11 @@
 #include "TessellonPage.h"
 
-namespace {
-
-/// The extent of the page images; every page keeps room for them in full.
-constexpr int pageWidth = 532;
-constexpr int pageHeight = 410;
-
-} // namespace
+#include "FormControls.h"
 
 TessellonPage::TessellonPage(QWidget* parent) : QWizardPage(parent) {}
 
 QSize TessellonPage::minimumSizeHint() const {
-    return QSize(pageWidth, pageHeight);
+    return QSize(wizard::pageWidth, wizard::pageHeight);
 }
 
 void TessellonPage::setComplete(bool enabled) {

@@ -1,13 +1,13 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "Release.h"
+#include "FormControls.h"
 #include "Tessellon.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessellon"));
-    QApplication::setApplicationVersion(releaseVersion());
+    QApplication::setApplicationVersion(QString::fromLatin1(wizard::releaseVersion));
     std::unique_ptr<platform::Host> host;
     try {
         host = platform::makeSystemHost();

@@ -4,8 +4,7 @@
 
 namespace tessellon {
 
-/// A bitmap of an XPM image with one- or two-character colour keys and "#rrggbb" colours;
-/// null when the image cannot be made.
+/// A bitmap of an XPM image as wizard::readXpm reads it; null when the image cannot be made.
 HBITMAP bitmapOfXpm(const char* const* xpm);
 
 /// The header band that tops every page, 532 x 36 pixels.

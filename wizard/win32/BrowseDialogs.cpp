@@ -4,24 +4,11 @@
 #include <shlobj.h>
 #include <vector>
 
+#include "BrowseTable.h"
+
 namespace tessellon {
 
 namespace {
-
-/// The filter of an open-file dialog: the text shown, then its patterns separated by ";".
-std::string filterOf(const std::string& text) {
-    const std::size_t open = text.rfind('(');
-    const std::size_t close = text.rfind(')');
-    std::string patterns = "*";
-    if (open != std::string::npos && close != std::string::npos && close > open) {
-        patterns = text.substr(open + 1, close - open - 1);
-        for (char& c : patterns) {
-            if (c == ' ')
-                c = ';';
-        }
-    }
-    return text + '\0' + patterns + '\0';
-}
 
 /// The folder a dialog opens in: start itself when it is a folder, else the folder holding it.
 std::string folderOf(const std::string& start) {
@@ -54,7 +41,8 @@ int CALLBACK folderCallback(HWND dialog, UINT message, LPARAM, LPARAM data) {
 
 std::string browseForFile(HWND owner, const char* caption, const char* filter,
                           const std::string& start) {
-    const std::string filters = filterOf(filter);
+    // The text shown, then its patterns.
+    const std::string filters = std::string(filter) + '\0' + wizard::filterPatterns(filter) + '\0';
     const std::string folder = folderOf(start);
     std::vector<char> chosen(32768, '\0');
     OPENFILENAMEA dialog{};

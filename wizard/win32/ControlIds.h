@@ -1,43 +1,16 @@
 #pragma once
 
+#include "FormControls.h"
+
 /// The control identifiers of the Windows wizard, one per widget the user works with, so that
 /// a program that drives the window finds each control by GetDlgCtrlID.
 namespace tessellon {
 
-enum ControlId : int {
-    // The pages, in order.
-    Page0 = 100,
-    Page1,
-    Page2,
-    Page3,
-    // Page0.
-    CVIWorkspaceEdit = 200,
-    CVIInstallEdit,
-    CorvaneProjectEdit,
-    CorvaneNameEdit,
-    CVIWorkspaceBrowseBtn,
-    CVIInstallBrowseBtn,
-    CorvaneProjectBrowseBtn,
-    // Page1.
-    MsgPersonEdit,
-    AnalPersonEdit,
-    CmpPersonEdit,
-    MsgBrowseBtn,
-    AnalBrowseBtn,
-    CmpBrowseBtn,
-    // Page2: the extension boxes in the order of wizard::ExtensionBox, then the others.
-    cppCheck,
-    ccCheck,
-    cxxCheck,
-    cCheck,
-    hCheck,
-    hhCheck,
-    hppCheck,
-    hxxCheck,
-    CustExtEdit,
-    cdbCheck,
-    // Page3.
-    DetailsText,
+// The controls of the pages carry the ids of the form's description.
+using namespace wizard::controls;
+
+/// The ids of the window's own controls.
+enum WindowControlId : int {
     // The wizard's own buttons.
     HelpButton = 300,
     BackButton,

@@ -5,6 +5,8 @@
 #include <thread>
 #include <windows.h>
 
+#include "WizardFace.h"
+
 namespace tessellon {
 
 /// Where a running child reports: each chunk of its standard output is posted to window as
@@ -20,7 +22,7 @@ struct ChildReports {
 /// One run of a console program whose standard output comes back through a pipe, read off
 /// the GUI thread. Its standard input is the null device; its standard error is the
 /// caller's own, or the null device when the caller has none.
-class ConverterChild {
+class ConverterChild : public wizard::ConverterChild {
 public:
     /// Starts commandLine, whose first item the system searches for as a program (its
     /// bytes in the ANSI code page); null when it cannot be started.
@@ -28,7 +30,7 @@ public:
                                                  const ChildReports& reports);
 
     /// Kills the child if it still runs and waits until it and its reader have ended.
-    ~ConverterChild();
+    ~ConverterChild() override;
 
     ConverterChild(const ConverterChild&) = delete;
     ConverterChild& operator=(const ConverterChild&) = delete;

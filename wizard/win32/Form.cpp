@@ -4,12 +4,9 @@
 #include <string>
 
 #include "Bands.h"
-#include "WizardFields.h"
-#include "WizardTexts.h"
+#include "FormControls.h"
 
 namespace tessellon {
-
-namespace texts = wizard::texts;
 
 namespace {
 
@@ -18,18 +15,14 @@ constexpr char pageClass[] = "TessellonPage";
 // The client area holds a page of 532 x 410 pixels with a margin of 11, a rule and the
 // wizard's buttons below it.
 constexpr int margin = 11;
-constexpr int pageWidth = 532;
-constexpr int pageHeight = 410;
+using wizard::pageHeight;
+using wizard::pageWidth;
 constexpr int clientWidth = pageWidth + 2 * margin;
 constexpr int clientHeight = 485;
 constexpr int ruleY = 440;
 constexpr int buttonY = 452;
 constexpr int buttonWidth = 80;
 constexpr int buttonHeight = 23;
-
-// The fixed geometry was laid out for the small dialog font of classic Windows.
-constexpr int dialogPointSize = 8;
-constexpr int welcomePointSize = 12;
 
 LRESULT CALLBACK pageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -53,18 +46,34 @@ HFONT dialogFont(int points, HWND window) {
                        "MS Shell Dlg 2");
 }
 
-/// The tooltip of the header band: the program and its version.
-std::string releaseText() {
-    return std::string("Tessellon ") + QUORVEL_VERSION;
-}
-
 constexpr DWORD child = WS_CHILD | WS_VISIBLE;
 constexpr DWORD label = child | SS_LEFT | SS_NOPREFIX;
 constexpr DWORD edit = child | WS_TABSTOP | ES_AUTOHSCROLL;
 constexpr DWORD pushButton = child | WS_TABSTOP | BS_PUSHBUTTON;
-constexpr DWORD checkBox = child | WS_TABSTOP | BS_AUTOCHECKBOX;
-constexpr DWORD groupBox = child | BS_GROUPBOX;
-constexpr DWORD panel = child | SS_ETCHEDFRAME;
+constexpr DWORD logStyle =
+    child | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
+
+/// The window class and style of a control of a kind.
+struct Look {
+    const char* windowClass;
+    DWORD style;
+};
+
+/// The look of each kind, in the order of wizard::ControlKind.
+constexpr Look looks[] = {
+    {"STATIC", child | SS_OWNERDRAW | SS_NOTIFY}, // the header band
+    {"STATIC", child | SS_OWNERDRAW},             // the footer band
+    {"STATIC", child | SS_ETCHEDVERT},            // a vertical line
+    {"STATIC", child | SS_ETCHEDFRAME},           // a panel
+    {"BUTTON", child | BS_GROUPBOX},              // a group box
+    {"STATIC", label},                            // a label
+    {"STATIC", label},                            // the heading
+    {"STATIC", label},                            // a wrapped label
+    {"EDIT", edit},
+    {"BUTTON", pushButton}, // a browse button
+    {"BUTTON", child | WS_TABSTOP | BS_AUTOCHECKBOX},
+    {"EDIT", logStyle},
+};
 
 } // namespace
 
@@ -80,8 +89,8 @@ bool registerPageClass(HINSTANCE instance) {
 }
 
 Form::Form(HINSTANCE instance, HWND window)
-    : instance(instance), window(window), font(dialogFont(dialogPointSize, window)),
-      welcomeFont(dialogFont(welcomePointSize, window)),
+    : instance(instance), window(window), font(dialogFont(wizard::dialogPointSize, window)),
+      welcomeFont(dialogFont(wizard::headingPointSize, window)),
       white(static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH))), header(headerBand()),
       footer(footerBand()) {
     tooltips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
@@ -94,12 +103,9 @@ Form::Form(HINSTANCE instance, HWND window)
             margin, margin, pageWidth, pageHeight, window,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(Page0 + number)), instance, nullptr);
         controls[Page0 + number] = page(number);
-        createFraming(number);
     }
-    createPage0();
-    createPage1();
-    createPage2();
-    createPage3();
+    for (const wizard::FormControl& control : wizard::formControls)
+        create(control);
     createButtons();
 
     RECT frame{0, 0, clientWidth, clientHeight};
@@ -156,19 +162,6 @@ void Form::addWrapped(HWND parent, const char* text, int x, int y, int width, in
     add(parent, -1, "STATIC", text, label, x, y + (height - used) / 2, width, used, font);
 }
 
-void Form::createFraming(int number) {
-    HWND parent = page(number);
-    const std::string release = releaseText();
-    HWND band = add(parent, HeaderBand + number, "STATIC", "", child | SS_OWNERDRAW | SS_NOTIFY, 0,
-                    0, pageWidth, 36, font);
-    addTip(band, release.c_str());
-    add(parent, FooterBand + number, "STATIC", "", child | SS_OWNERDRAW, 0, 390, pageWidth, 20,
-        font);
-    // A sunken vertical line drawn in the middle of a frame 20 pixels wide.
-    add(parent, -1, "STATIC", "", child | SS_ETCHEDVERT, -8 + 9, 36, 2, 355, font);
-    add(parent, -1, "STATIC", "", child | SS_ETCHEDVERT, 521 + 9, 36, 2, 355, font);
-}
-
 void Form::drawBand(const DRAWITEMSTRUCT& item) const {
     const bool isHeader = item.CtlID >= HeaderBand && item.CtlID < HeaderBand + pageCount;
     HBITMAP image = isHeader ? header : footer;
@@ -187,89 +180,37 @@ void Form::drawBand(const DRAWITEMSTRUCT& item) const {
 
 // Group boxes are siblings of what they frame, so that the controls report to the page;
 // each control sits at its place inside its box.
-void Form::createPage0() {
-    HWND p = page(0);
-    add(p, -1, "STATIC", "", panel, 20, 40, 500, 140, font);
-    add(p, -1, "STATIC", texts::welcome, label, 20 + 10, 40 + 10, 461, 21, welcomeFont);
-    addWrapped(p, texts::introduction, 20 + 10, 40 + 40, 481, 90);
-
-    add(p, -1, "BUTTON", texts::cviBox, groupBox, 20, 190, 500, 90, font);
-    add(p, -1, "STATIC", texts::workspaceLabel, label, 20 + 10, 190 + 20, 110, 20, font);
-    add(p, CVIWorkspaceBrowseBtn, "BUTTON", texts::browse, pushButton, 20 + 410, 190 + 20, 75, 25,
-        font);
-    add(p, -1, "STATIC", texts::installLabel, label, 20 + 10, 190 + 55, 110, 20, font);
-    add(p, CVIInstallBrowseBtn, "BUTTON", texts::browse, pushButton, 20 + 410, 190 + 55, 75, 25,
-        font);
-    add(p, CVIInstallEdit, "EDIT", wizard::defaultInstallFolder, edit, 20 + 120, 190 + 55, 280, 25,
-        font);
-    addTip(add(p, CVIWorkspaceEdit, "EDIT", "", edit, 20 + 120, 190 + 20, 280, 25, font),
-           texts::workspaceTip);
-
-    add(p, -1, "BUTTON", texts::projectBox, groupBox, 20, 290, 500, 87, font);
-    add(p, -1, "STATIC", texts::folderLabel, label, 20 + 10, 290 + 21, 40, 20, font);
-    add(p, -1, "STATIC", texts::nameLabel, label, 20 + 10, 290 + 56, 40, 20, font);
-    add(p, CorvaneProjectBrowseBtn, "BUTTON", texts::browse, pushButton, 20 + 410, 290 + 20, 75, 25,
-        font);
-    addTip(add(p, CorvaneProjectEdit, "EDIT", "", edit, 20 + 120, 290 + 20, 280, 25, font),
-           texts::destinationTip);
-    addTip(add(p, CorvaneNameEdit, "EDIT", "", edit, 20 + 120, 290 + 55, 280, 25, font),
-           texts::nameTip);
-}
-
-void Form::createPage1() {
-    HWND p = page(1);
-    add(p, -1, "STATIC", "", panel, 20, 40, 500, 100, font);
-    addWrapped(p, texts::personalities, 20 + 10, 40 + 10, 481, 84);
-
-    add(p, -1, "BUTTON", texts::compilerBox, groupBox, 20, 300, 500, 60, font);
-    add(p, CmpBrowseBtn, "BUTTON", texts::browse, pushButton, 20 + 420, 300 + 20, 75, 25, font);
-    addTip(add(p, CmpPersonEdit, "EDIT", "", edit, 20 + 10, 300 + 20, 390, 25, font),
-           texts::compilerTip);
-
-    add(p, -1, "BUTTON", texts::analyserBox, groupBox, 20, 230, 500, 60, font);
-    add(p, AnalBrowseBtn, "BUTTON", texts::browse, pushButton, 20 + 420, 230 + 20, 75, 25, font);
-    add(p, AnalPersonEdit, "EDIT", "", edit, 20 + 10, 230 + 20, 390, 25, font);
-
-    add(p, -1, "BUTTON", texts::messageBox, groupBox, 20, 160, 500, 60, font);
-    add(p, MsgBrowseBtn, "BUTTON", texts::browse, pushButton, 20 + 420, 160 + 20, 75, 25, font);
-    addTip(add(p, MsgPersonEdit, "EDIT", "", edit, 20 + 10, 160 + 20, 390, 25, font),
-           texts::messageTip);
-}
-
-void Form::createPage2() {
-    HWND p = page(2);
-    add(p, -1, "STATIC", "", panel, 20, 40, 500, 100, font);
-    addWrapped(p, texts::extensions, 20 + 10, 40 + 14, 481, 70);
-
-    const int x = 60, y = 160;
-    add(p, -1, "BUTTON", texts::extensionsBox, groupBox, x, y, 420, 160, font);
-    const auto box = [&](int id, int left, int top) {
-        add(p, id, "BUTTON", texts::extensionBoxes[id - cppCheck], checkBox, x + left, y + top, 50,
-            20, font);
-    };
-    box(ccCheck, 120, 35);
-    box(cxxCheck, 190, 35);
-    box(cCheck, 260, 35);
-    add(p, -1, "STATIC", texts::customLabel, label, x + 50, y + 116, 100, 20, font);
-    box(hCheck, 40, 75);
-    box(hhCheck, 120, 75);
-    box(hppCheck, 190, 75);
-    box(hxxCheck, 260, 75);
-    box(cppCheck, 40, 35);
-    addTip(add(p, CustExtEdit, "EDIT", "", edit, x + 160, y + 115, 144, 25, font),
-           texts::customTip);
-    add(p, cdbCheck, "BUTTON", texts::compilationDatabaseBox, checkBox, 60, 335, 420, 20, font);
-}
-
-void Form::createPage3() {
-    // The log holds the converter's output in any script: a window of wide characters.
-    HWND details = CreateWindowExW(
-        WS_EX_CLIENTEDGE, L"EDIT", L"",
-        child | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 15, 40, 505,
-        340, page(3), reinterpret_cast<HMENU>(static_cast<INT_PTR>(DetailsText)), instance,
-        nullptr);
-    SendMessageW(details, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    controls[DetailsText] = details;
+void Form::create(const wizard::FormControl& control) {
+    using Kind = wizard::ControlKind;
+    HWND p = page(control.page);
+    const wizard::FormControl* box = wizard::boxOf(control);
+    int x = control.x + (box ? box->x : 0), width = control.width;
+    const int y = control.y + (box ? box->y : 0), height = control.height;
+    int id = control.id ? control.id : -1;
+    const char* text = control.text ? control.text : "";
+    if (control.kind == Kind::WrappedLabel)
+        return addWrapped(p, text, x, y, width, height);
+    if (control.kind == Kind::Log) {
+        // The log holds the converter's output in any script: a window of wide characters.
+        HWND log =
+            CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", logStyle, x, y, width, height, p,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+        SendMessageW(log, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        controls[id] = log;
+        return;
+    }
+    if (control.kind == Kind::HeaderBand || control.kind == Kind::FooterBand)
+        id = (control.kind == Kind::HeaderBand ? HeaderBand : FooterBand) + control.page;
+    if (control.kind == Kind::VerticalLine) {
+        // A sunken line drawn in the middle of its place.
+        x += width / 2 - 1;
+        width = 2;
+    }
+    const Look& look = looks[static_cast<std::size_t>(control.kind)];
+    HWND made = add(p, id, look.windowClass, text, look.style, x, y, width, height,
+                    control.kind == Kind::Heading ? welcomeFont : font);
+    if (control.tip)
+        addTip(made, control.tip);
 }
 
 void Form::createButtons() {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "ControlIds.h"
+#include "FormControls.h"
 
 namespace tessellon {
 
@@ -36,11 +37,8 @@ private:
     HWND add(HWND parent, int id, const char* windowClass, const char* text, DWORD style, int x,
              int y, int width, int height, HFONT controlFont);
     void addTip(HWND control, const char* text);
-    void createFraming(int number);
-    void createPage0();
-    void createPage1();
-    void createPage2();
-    void createPage3();
+    /// Makes the control of the form's description at its place on its page.
+    void create(const wizard::FormControl& control);
     void createButtons();
     /// A word-wrapped label, centred vertically in the box x, y, width, height.
     void addWrapped(HWND parent, const char* text, int x, int y, int width, int height);

@@ -1,5 +1,7 @@
 #include "LogDecoder.h"
 
+#include "CharacterTail.h"
+
 namespace tessellon {
 
 namespace {
@@ -16,34 +18,6 @@ std::wstring wideOf(UINT codePage, const std::string& bytes) {
     return text;
 }
 
-/// The number of bytes at the end of bytes that start a UTF-8 character not yet complete.
-std::size_t incompleteUtf8Tail(const std::string& bytes) {
-    const std::size_t size = bytes.size();
-    for (std::size_t back = 1; back <= 3 && back <= size; ++back) {
-        const auto byte = static_cast<unsigned char>(bytes[size - back]);
-        if ((byte & 0xc0) == 0x80)
-            continue; // a continuation byte: look further back for its lead
-        const std::size_t length = byte >= 0xf0 ? 4 : byte >= 0xe0 ? 3 : byte >= 0xc0 ? 2 : 1;
-        return length > back ? back : 0;
-    }
-    return 0;
-}
-
-/// 1 when bytes ends in the lead byte of a double-byte character of codePage, else 0.
-std::size_t incompleteDoubleByteTail(UINT codePage, const std::string& bytes) {
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        if (IsDBCSLeadByteEx(codePage, static_cast<BYTE>(bytes[i]))) {
-            if (i + 1 == bytes.size())
-                return 1;
-            i += 2;
-        } else {
-            ++i;
-        }
-    }
-    return 0;
-}
-
 } // namespace
 
 LogDecoder::LogDecoder(UINT codePage) : codePage(codePage), maxCharSize(1) {
@@ -58,9 +32,10 @@ std::wstring LogDecoder::decode(const std::string& chunk) {
     pending += chunk;
     std::size_t heldBack = 0;
     if (codePage == CP_UTF8)
-        heldBack = incompleteUtf8Tail(pending);
+        heldBack = wizard::incompleteUtf8Tail(pending);
     else if (maxCharSize == 2)
-        heldBack = incompleteDoubleByteTail(codePage, pending);
+        heldBack = wizard::incompleteDoubleByteTail(
+            pending, [this](unsigned char byte) { return IsDBCSLeadByteEx(codePage, byte); });
     const std::string whole = pending.substr(0, pending.size() - heldBack);
     pending.erase(0, whole.size());
     return wideOf(codePage, whole);

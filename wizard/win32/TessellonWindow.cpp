@@ -4,10 +4,8 @@
 #include <utility>
 
 #include "BrowseDialogs.h"
-#include "ConversionChoices.h"
-#include "PageRules.h"
-#include "SettingsFile.h"
-#include "StringHelpers.h"
+#include "BrowseTable.h"
+#include "ConverterChild.h"
 #include "WizardTexts.h"
 
 namespace tessellon {
@@ -18,28 +16,6 @@ namespace {
 
 constexpr char windowClass[] = "Tessellon";
 constexpr UINT keyReleased = WM_APP + 3;
-
-constexpr int pageOneFields[] = {CVIWorkspaceEdit, CVIInstallEdit, CorvaneProjectEdit,
-                                 CorvaneNameEdit};
-constexpr int personalityFields[] = {MsgPersonEdit, AnalPersonEdit, CmpPersonEdit};
-
-/// A browse button, the field its choice goes to, and its dialog: a file dialog with the
-/// filter, or the folder picker when there is none.
-struct BrowseButton {
-    int button;
-    int target;
-    const char* caption;
-    const char* filter;
-};
-
-constexpr BrowseButton browseButtons[] = {
-    {CVIWorkspaceBrowseBtn, CVIWorkspaceEdit, texts::browseWorkspace, texts::workspaceFilter},
-    {CVIInstallBrowseBtn, CVIInstallEdit, texts::browseInstall, nullptr},
-    {CorvaneProjectBrowseBtn, CorvaneProjectEdit, texts::browseDestination, nullptr},
-    {MsgBrowseBtn, MsgPersonEdit, texts::browseMessage, texts::messageFilter},
-    {AnalBrowseBtn, AnalPersonEdit, texts::browseAnalyser, texts::analyserFilter},
-    {CmpBrowseBtn, CmpPersonEdit, texts::browseCompiler, texts::compilerFilter},
-};
 
 /// Tells the wizard of every key released in a line edit, which runs the page's rule again.
 LRESULT CALLBACK editProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -97,17 +73,18 @@ int TessellonWindow::run(HWND window) {
 }
 
 TessellonWindow::TessellonWindow(HWND window, std::unique_ptr<platform::Host> host)
-    : window(window), host(std::move(host)) {}
+    : window(window), host(std::move(host)), controller(*this->host, *this) {}
 
 void TessellonWindow::build() {
     form = std::make_unique<Form>(
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE)), window);
-    for (int id : pageOneFields)
-        SetWindowSubclass(form->control(id), editProcedure, 0, reinterpret_cast<DWORD_PTR>(window));
-    for (int id : personalityFields)
-        SetWindowSubclass(form->control(id), editProcedure, 0, reinterpret_cast<DWORD_PTR>(window));
-    updateButtons();
-    loadSettings();
+    // The path fields check their path again at every key, as files come and go.
+    for (const wizard::FormControl& control : wizard::formControls) {
+        if (wizard::fieldOfEdit(control.id))
+            SetWindowSubclass(form->control(control.id), editProcedure, 0,
+                              reinterpret_cast<DWORD_PTR>(window));
+    }
+    controller.start();
 }
 
 LRESULT CALLBACK TessellonWindow::procedure(HWND window, UINT message, WPARAM wParam,
@@ -142,7 +119,8 @@ LRESULT TessellonWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         command(LOWORD(wParam), HIWORD(wParam));
         return 0;
     case keyReleased:
-        command(static_cast<int>(wParam), EN_CHANGE);
+        if (const auto field = wizard::fieldOfEdit(static_cast<int>(wParam)))
+            controller.keyReleased(*field);
         return 0;
     case WM_DRAWITEM:
         form->drawBand(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
@@ -158,14 +136,19 @@ LRESULT TessellonWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORBTN:
         SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
         return reinterpret_cast<LRESULT>(form->background());
-    case WM_APP + 1:
-        readFromStdout(wParam, lParam);
+    case outputArrived: {
+        const std::unique_ptr<std::string> chunk(reinterpret_cast<std::string*>(lParam));
+        controller.childOutput(static_cast<int>(wParam), *chunk);
         return 0;
-    case WM_APP + 2:
-        processExit(wParam, lParam);
+    }
+    case childEnded: {
+        const auto code = static_cast<DWORD>(lParam);
+        controller.childEnded(static_cast<int>(wParam), endedNormally(code),
+                              static_cast<int>(code));
         return 0;
+    }
     case WM_CLOSE:
-        reject();
+        controller.cancel();
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
@@ -176,45 +159,43 @@ LRESULT TessellonWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void TessellonWindow::command(int id, int notification) {
+    if (!form)
+        return;
+    if (const auto field = wizard::fieldOfEdit(id)) {
+        if (notification == EN_CHANGE)
+            controller.textChanged(*field, textOf(id));
+    }
+    for (const wizard::BrowseButton& button : wizard::browseButtons) {
+        if (button.button == id)
+            controller.browse(button.target);
+    }
+    if (id >= cppCheck && id <= hxxCheck)
+        controller.extensionChecked(static_cast<wizard::ExtensionBox>(id - cppCheck),
+                                    SendMessageA(form->control(id), BM_GETCHECK, 0, 0) ==
+                                        BST_CHECKED);
     switch (id) {
-    case CVIWorkspaceEdit:
-    case CVIInstallEdit:
-    case CorvaneProjectEdit:
-    case CorvaneNameEdit:
-        if (notification == EN_CHANGE)
-            Page0LineEdit_textchanged();
-        return;
-    case MsgPersonEdit:
-    case AnalPersonEdit:
-    case CmpPersonEdit:
-        if (notification == EN_CHANGE)
-            Page1LineEdit_textchanged();
-        return;
-    case CVIWorkspaceBrowseBtn:
-    case CVIInstallBrowseBtn:
-    case CorvaneProjectBrowseBtn:
-    case MsgBrowseBtn:
-    case AnalBrowseBtn:
-    case CmpBrowseBtn:
-        browse(id);
+    case cdbCheck:
+        controller.databaseChecked(SendMessageA(form->control(id), BM_GETCHECK, 0, 0) ==
+                                   BST_CHECKED);
         return;
     case NextButton:
-        next();
+        controller.next();
         return;
     case BackButton:
-        back();
+        controller.back();
         return;
     case FinishButton:
-        accept();
+        controller.finish();
         return;
     case CancelButton:
     case IDCANCEL: // the Escape key
-        reject();
+        controller.cancel();
         return;
     case IDOK: // the Enter key: the button that is the default on this page
-        if (current < pageCount - 1 ? nextEnabled[static_cast<std::size_t>(current)]
-                                    : finishEnabled)
-            command(current < pageCount - 1 ? NextButton : FinishButton, BN_CLICKED);
+        if (controller.buttons().next())
+            controller.next();
+        else if (controller.buttons().finish())
+            controller.finish();
         return;
     default:
         return;
@@ -227,24 +208,6 @@ std::string TessellonWindow::textOf(int id) const {
     text.resize(
         static_cast<std::size_t>(GetWindowTextA(control, &text[0], static_cast<int>(text.size()))));
     return text;
-}
-
-wizard::WizardFields TessellonWindow::fields() const {
-    wizard::WizardFields values;
-    values.workspace = textOf(CVIWorkspaceEdit);
-    values.installFolder = textOf(CVIInstallEdit);
-    values.destination = textOf(CorvaneProjectEdit);
-    values.projectName = textOf(CorvaneNameEdit);
-    values.messagePersonality = textOf(MsgPersonEdit);
-    values.analyserPersonality = textOf(AnalPersonEdit);
-    values.compilerPersonality = textOf(CmpPersonEdit);
-    for (std::size_t box = 0; box < values.extensions.size(); ++box)
-        values.extensions[box] = SendMessageA(form->control(cppCheck + static_cast<int>(box)),
-                                              BM_GETCHECK, 0, 0) == BST_CHECKED;
-    values.customExtensions = textOf(CustExtEdit);
-    values.compilationDatabase =
-        SendMessageA(form->control(cdbCheck), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    return values;
 }
 
 void TessellonWindow::mark(int id, bool exists) {
@@ -263,104 +226,39 @@ void TessellonWindow::removeMarks() {
         RemovePropA(form->control(id), missingPathProperty);
 }
 
-void TessellonWindow::Page0LineEdit_textchanged() {
-    const wizard::PathsPage page = wizard::pathsPage(*host, fields());
-    mark(CVIWorkspaceEdit, page.workspace == wizard::PathMark::Exists);
-    mark(CVIInstallEdit, page.installFolder == wizard::PathMark::Exists);
-    mark(CorvaneProjectEdit, page.destination == wizard::PathMark::Exists);
-    nextEnabled[0] = page.nextEnabled;
-    updateButtons();
+void TessellonWindow::showText(wizard::Field field, const std::string& text) {
+    SetWindowTextA(form->control(wizard::editOf(field)), text.c_str());
 }
 
-void TessellonWindow::Page1LineEdit_textchanged() {
-    const wizard::PersonalitiesPage page = wizard::personalitiesPage(*host, fields());
-    const std::pair<int, wizard::PathMark> marks[] = {{MsgPersonEdit, page.message},
-                                                      {AnalPersonEdit, page.analyser},
-                                                      {CmpPersonEdit, page.compiler}};
-    for (const auto& [id, pathMark] : marks) {
-        if (pathMark != wizard::PathMark::Unchanged)
-            mark(id, pathMark == wizard::PathMark::Exists);
-    }
-    nextEnabled[1] = page.nextEnabled;
-    updateButtons();
+void TessellonWindow::markPath(wizard::Field field, wizard::PathMark pathMark) {
+    mark(wizard::editOf(field), pathMark == wizard::PathMark::Exists);
 }
 
-void TessellonWindow::updateButtons() {
-    const bool last = current == pageCount - 1;
-    EnableWindow(form->control(BackButton), current > 0);
-    EnableWindow(form->control(NextButton),
-                 !last && nextEnabled[static_cast<std::size_t>(current)]);
+void TessellonWindow::showButtons(const wizard::ButtonStates& states) {
+    const bool last = states.page == pageCount - 1;
+    EnableWindow(form->control(BackButton), states.back());
+    EnableWindow(form->control(NextButton), states.next());
     ShowWindow(form->control(NextButton), last ? SW_HIDE : SW_SHOWNA);
-    EnableWindow(form->control(FinishButton), last && finishEnabled);
+    EnableWindow(form->control(FinishButton), states.finish());
     ShowWindow(form->control(FinishButton), last ? SW_SHOWNA : SW_HIDE);
-}
-
-void TessellonWindow::showPage(int number) {
+    if (states.close)
+        SetWindowTextA(form->control(CancelButton), texts::close);
+    if (states.page == current)
+        return;
     ShowWindow(form->page(current), SW_HIDE);
-    current = number;
+    current = states.page;
     ShowWindow(form->page(current), SW_SHOW);
-    updateButtons();
     // Focus left on a control now hidden or disabled would take the keys nowhere.
     HWND focus = GetFocus();
     if (!focus || !IsWindowVisible(focus) || !IsWindowEnabled(focus))
         SetFocus(GetNextDlgTabItem(window, nullptr, FALSE));
 }
 
-void TessellonWindow::next() {
-    if (current >= pageCount - 1 || !nextEnabled[static_cast<std::size_t>(current)])
-        return;
-    if (current == 2)
-        leaveExtensionsPage();
-    showPage(current + 1);
-}
-
-void TessellonWindow::back() {
-    if (current > 0)
-        showPage(current - 1);
-}
-
-void TessellonWindow::leaveExtensionsPage() {
-    const wizard::WizardFields values = fields();
-    extensionValue = wizard::extensionValueOf(values);
-    setLog(wideOfAnsi(wizard::summaryOf(values, extensionValue)));
-    finishEnabled = true;
-}
-
-void TessellonWindow::browse(int button) {
-    for (const BrowseButton& browsed : browseButtons) {
-        if (browsed.button != button)
-            continue;
-        const std::string chosen =
-            browsed.filter ? browseForFile(window, browsed.caption, browsed.filter, lastBrowsePath)
-                           : browseForFolder(window, browsed.caption, lastBrowsePath);
-        const std::string path = toNativeSeparators(chosen);
-        if (path.empty())
-            return;
-        lastBrowsePath = path;
-        SetWindowTextA(form->control(browsed.target), path.c_str());
-        return;
-    }
-}
-
-void TessellonWindow::loadSettings() {
-    const std::optional<wizard::RememberedFields> remembered = wizard::readSettingsFile(*host);
-    if (!remembered)
-        return;
-    const std::pair<const std::optional<std::string>&, int> loaded[] = {
-        {remembered->installFolder, CVIInstallEdit},
-        {remembered->messagePersonality, MsgPersonEdit},
-        {remembered->analyserPersonality, AnalPersonEdit},
-        {remembered->compilerPersonality, CmpPersonEdit}};
-    for (const auto& [value, id] : loaded) {
-        if (value)
-            SetWindowTextA(form->control(id), value->c_str());
-    }
-    // A loaded value equal to the field's text changes nothing and so would not run the rule.
-    if (remembered->installFolder)
-        Page0LineEdit_textchanged();
-    if (remembered->messagePersonality || remembered->analyserPersonality ||
-        remembered->compilerPersonality)
-        Page1LineEdit_textchanged();
+std::string TessellonWindow::browse(const wizard::BrowseRequest& request) {
+    if (request.kind == wizard::BrowseRequest::Kind::ExistingFolder)
+        return browseForFolder(window, request.caption.c_str(), request.startPath);
+    return browseForFile(window, request.caption.c_str(), request.filter.c_str(),
+                         request.startPath);
 }
 
 } // namespace tessellon

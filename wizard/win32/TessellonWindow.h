@@ -1,23 +1,21 @@
 #pragma once
 
-#include <array>
 #include <map>
 #include <memory>
 #include <string>
 #include <windows.h>
 
-#include "ConverterChild.h"
 #include "Form.h"
 #include "Host.h"
 #include "LogDecoder.h"
-#include "WizardFields.h"
+#include "WizardController.h"
+#include "WizardFace.h"
 
 namespace tessellon {
 
-/// The wizard's window and its behaviour: checks the typed paths, remembers fields in
-/// settings.txt, builds the "-ext" value and the summary, runs Quorvel and shows its log.
-/// The rules are the wizard core's; this class binds them to the window's controls.
-class TessellonWindow {
+/// The wizard's window: binds the controls of the form to the wizard's controller, which
+/// checks the paths, keeps settings.txt, builds the summary, runs Quorvel and reports.
+class TessellonWindow : private wizard::WizardFace {
 public:
     /// Creates and shows the wizard, testing paths and keeping settings.txt through host;
     /// loads settings.txt from the current folder. Null when the window cannot be made.
@@ -33,54 +31,38 @@ private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void command(int id, int notification);
-
-    // The pages.
-    wizard::WizardFields fields() const;
     std::string textOf(int id) const;
-    /// Colours the three paths of the first page and enables its Next button.
-    void Page0LineEdit_textchanged();
-    /// Colours the personality paths and enables the page's Next button.
-    void Page1LineEdit_textchanged();
     /// Shows the path field red or black; see missingPathProperty.
     void mark(int id, bool exists);
     void removeMarks();
-    void showPage(int number);
-    void updateButtons();
-    void next();
-    void back();
-    void leaveExtensionsPage();
-    /// The dialog of a browse button; the choice goes into the button's field.
-    void browse(int button);
-    void loadSettings();
-    void saveSettings();
+    /// Appends text at the end of the log, keeping the newest output in sight.
+    void appendText(const std::wstring& text);
 
-    // A run of the converter.
-    void accept();
-    void reject();
-    /// Appends a chunk of the converter's output to the log (chunk: a std::string* to take over).
-    void readFromStdout(WPARAM tag, LPARAM chunk);
-    /// Reports how the converter ended and saves the settings.
-    void processExit(WPARAM tag, LPARAM exitCode);
-    /// Kills a child still running from an earlier run, so that nothing of it reaches the
-    /// log or counts as an outcome; saves the settings when there was one.
-    void stopRunningConverter();
-    void setLog(const std::wstring& text);
-    /// Appends text to the log as a paragraph of its own.
-    void appendToLog(const std::wstring& text);
+    void showText(wizard::Field field, const std::string& text) override;
+    void markPath(wizard::Field field, wizard::PathMark mark) override;
+    void showButtons(const wizard::ButtonStates& states) override;
+    void setLog(const std::string& text) override;
+    void appendToLog(const std::string& text) override;
+    void appendOutput(const std::string& bytes) override;
+    void endOutput() override;
+    std::string browse(const wizard::BrowseRequest& request) override;
+    void showFailureBox() override;
+    void closeWizard() override;
+    std::unique_ptr<wizard::ConverterChild> startChild(const std::vector<std::string>& items,
+                                                       int run) override;
+
+    /// The messages of a run, as ConverterChild posts them.
+    static constexpr UINT outputArrived = WM_APP + 1;
+    static constexpr UINT childEnded = WM_APP + 2;
 
     HWND window;
     std::unique_ptr<Form> form;
     std::unique_ptr<platform::Host> host;
+    wizard::WizardController controller;
+    /// The page that shows.
     int current = 0;
-    std::array<bool, pageCount> nextEnabled{false, true, true, false};
-    bool finishEnabled = false;
     /// The path fields shown red: nothing exists under their path.
     std::map<int, bool> missing;
-    std::string extensionValue;
-    std::string lastBrowsePath = "\\";
-    std::unique_ptr<ConverterChild> converterProcess;
-    /// Tells the reports of the latest run from those of earlier ones.
-    WPARAM runTag = 0;
     LogDecoder decoder{CP_ACP};
 };
 
