@@ -101,21 +101,15 @@ std::string caseOverlayPathOf(const std::string& databasePath) {
     return databasePath.substr(0, extension ? dot : databasePath.size()) + ".overlay.json";
 }
 
-std::vector<OverlayFolder> listCaseOverlay(const std::vector<DatabaseEntry>& entries,
+std::vector<OverlayFolder> listCaseOverlay(const std::vector<std::string>& searchedFolders,
                                            platform::Host& host,
                                            std::vector<std::string>& leftOut) {
     OverlayLister lister(host, leftOut);
-    // A folder on this machine that is not there is no omission: projects carry their
-    // author's folders.
-    std::unordered_map<std::string, bool> present;
-    for (const DatabaseEntry& entry : entries)
-        for (const std::string& folder : entry.searchedFolders) {
-            auto [known, fresh] = present.try_emplace(folder, false);
-            if (fresh)
-                known->second = host.exists(folder);
-            if (known->second)
-                lister.visit(folder, caseOverlayDepth);
-        }
+    for (const std::string& folder : searchedFolders)
+        // A folder on this machine that is not there is no omission: projects carry their
+        // author's folders.
+        if (host.exists(folder))
+            lister.visit(folder, caseOverlayDepth);
     return std::move(lister.folders);
 }
 
@@ -150,11 +144,9 @@ void renderCaseOverlay(const std::vector<OverlayFolder>& folders,
     write(folders.empty() ? "]\n}\n" : "\n  ]\n}\n");
 }
 
-void passCaseOverlay(std::vector<DatabaseEntry>& entries, const std::string& overlayPath) {
-    for (DatabaseEntry& entry : entries) {
-        std::vector<std::string>& arguments = entry.arguments;
-        // The entry ends with "-c" and the source.
-        const auto at = arguments.size() >= 2 ? arguments.end() - 2 : arguments.end();
-        arguments.insert(at, {"-ivfsoverlay", overlayPath});
-    }
+void passCaseOverlay(DatabaseEntry& entry, const std::string& overlayPath) {
+    std::vector<std::string>& arguments = entry.arguments;
+    // The entry ends with "-c" and the source.
+    const auto at = arguments.size() >= 2 ? arguments.end() - 2 : arguments.end();
+    arguments.insert(at, {"-ivfsoverlay", overlayPath});
 }

@@ -27,12 +27,12 @@ struct OverlayFolder {
     std::vector<std::pair<std::string, std::string>> files;
 };
 
-/// The folders that entries search and their subfolders down to caseOverlayDepth levels
-/// (hidden ones, ".git", left out), each listed once, in the order first met; only those
-/// holding files, in byte order of their names. A searched folder that does not exist is
-/// passed over. A folder that cannot be listed, or a folder or file without a UTF-8 host path,
-/// is left out and added to leftOut with why ("folder C:\inc (cannot be listed)").
-std::vector<OverlayFolder> listCaseOverlay(const std::vector<DatabaseEntry>& entries,
+/// The folders searched (each once, in the order first met) and their subfolders down to
+/// caseOverlayDepth levels (hidden ones, ".git", left out), each listed once, in the order first
+/// met; only those holding files, in byte order of their names. A searched folder that does not
+/// exist is passed over. A folder that cannot be listed, or a folder or file without a UTF-8 host
+/// path, is left out and added to leftOut with why ("folder C:\inc (cannot be listed)").
+std::vector<OverlayFolder> listCaseOverlay(const std::vector<std::string>& searchedFolders,
                                            platform::Host& host, std::vector<std::string>& leftOut);
 
 /// The overlay as clang's virtual file system reads it, names ignoring case, each folder with
@@ -42,5 +42,5 @@ std::string renderCaseOverlay(const std::vector<OverlayFolder>& folders);
 void renderCaseOverlay(const std::vector<OverlayFolder>& folders,
                        const std::function<void(std::string_view)>& write);
 
-/// Has every entry hand clang the overlay at overlayPath (a UTF-8 host path), before its "-c".
-void passCaseOverlay(std::vector<DatabaseEntry>& entries, const std::string& overlayPath);
+/// Has the entry hand clang the overlay at overlayPath (a UTF-8 host path), before its "-c".
+void passCaseOverlay(DatabaseEntry& entry, const std::string& overlayPath);

@@ -4,20 +4,22 @@
 #include <string>
 #include <vector>
 
-#include "CompilationDatabase.h"
-
 class WorkspaceConverter;
 
-/// Where the host's names heed letter case, has every entry hand clang the overlay that
-/// belongs beside the database at databasePath, and returns the overlay's path. Nothing on a
-/// host whose names ignore case, and nothing, with a line on the error stream, when the
-/// overlay's path has no UTF-8 host path.
-std::optional<std::string> prepareCaseOverlay(const WorkspaceConverter& converter,
-                                              const std::string& databasePath,
-                                              std::vector<DatabaseEntry>& entries);
+/// Where the case overlay of a database goes: its path and its UTF-8 host path.
+struct CaseOverlayPlace {
+    std::string path;
+    std::string hostPath;
+};
 
-/// Writes the overlay of the folders that entries search to path, after its console line;
+/// Where the host's names heed letter case, the place of the overlay that belongs beside the
+/// database at databasePath. Nothing on a host whose names ignore case, and nothing, with a
+/// line on the error stream, when the overlay's path has no UTF-8 host path.
+std::optional<CaseOverlayPlace> caseOverlayPlace(const WorkspaceConverter& converter,
+                                                 const std::string& databasePath);
+
+/// Writes the overlay of the searched folders (each once) to path, after its console line;
 /// each part left out is told on the error stream. Throws IOERROR code 2 when the file cannot
 /// be written.
 void writeCaseOverlay(const WorkspaceConverter& converter, const std::string& path,
-                      const std::vector<DatabaseEntry>& entries);
+                      const std::vector<std::string>& searchedFolders);

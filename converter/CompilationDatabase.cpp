@@ -124,30 +124,29 @@ std::string renderCompilationDatabase(const std::vector<DatabaseEntry>& entries)
     return text;
 }
 
+void appendDatabaseItem(std::string& text, const DatabaseEntry& entry, bool first) {
+    // The layout of a JSON dump indented by two, an item at a time: the whole document as one
+    // JSON value takes several times the size of its text.
+    text += first ? "[\n  {\n    \"directory\": " : ",\n  {\n    \"directory\": ";
+    appendJsonString(text, entry.directory);
+    text += ",\n    \"arguments\": [";
+    for (std::size_t j = 0; j < entry.arguments.size(); ++j) {
+        text += j ? ",\n      " : "\n      ";
+        appendJsonString(text, entry.arguments[j]);
+    }
+    text += entry.arguments.empty() ? "]" : "\n    ]";
+    text += ",\n    \"file\": ";
+    appendJsonString(text, entry.file);
+    text += "\n  }";
+}
+
 void renderCompilationDatabase(const std::vector<DatabaseEntry>& entries,
                                const std::function<void(std::string_view)>& write) {
-    // The layout of a JSON dump indented by two, written an entry at a time: the whole
-    // document as one JSON value takes several times the size of its text.
-    if (entries.empty()) {
-        write("[]\n");
-        return;
-    }
-    write("[\n");
     std::string item;
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const DatabaseEntry& entry = entries[i];
-        item = "  {\n    \"directory\": ";
-        appendJsonString(item, entry.directory);
-        item += ",\n    \"arguments\": [";
-        for (std::size_t j = 0; j < entry.arguments.size(); ++j) {
-            item += j ? ",\n      " : "\n      ";
-            appendJsonString(item, entry.arguments[j]);
-        }
-        item += entry.arguments.empty() ? "]" : "\n    ]";
-        item += ",\n    \"file\": ";
-        appendJsonString(item, entry.file);
-        item += i + 1 < entries.size() ? "\n  },\n" : "\n  }\n";
+        item.clear();
+        appendDatabaseItem(item, entries[i], i == 0);
         write(item);
     }
-    write("]\n");
+    write(databaseEnd(!entries.empty()));
 }

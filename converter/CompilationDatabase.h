@@ -48,7 +48,13 @@ std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source, cons
 
 /// The JSON text of a compilation database holding entries, in order, ended by a line feed.
 std::string renderCompilationDatabase(const std::vector<DatabaseEntry>& entries);
-/// The same text handed to write an entry at a time, so that a large database is never held
-/// whole.
+/// The same text handed to write an entry at a time.
 void renderCompilationDatabase(const std::vector<DatabaseEntry>& entries,
                                const std::function<void(std::string_view)>& write);
+/// Appends entry's text as an item of the database: opened by "[" when it is the first item,
+/// after a "," otherwise; databaseEnd closes the list, so that entries are written one by one.
+void appendDatabaseItem(std::string& text, const DatabaseEntry& entry, bool first);
+/// What follows the items: the closing "]" and the line feed, or "[]" alone without any item.
+inline std::string_view databaseEnd(bool anyItem) {
+    return anyItem ? "\n]\n" : "[]\n";
+}

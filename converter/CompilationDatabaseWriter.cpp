@@ -2,7 +2,9 @@
 
 #include <map>
 #include <set>
+#include <unordered_set>
 
+#include "CaseOverlay.h"
 #include "CaseOverlayWriter.h"
 #include "CompilationDatabase.h"
 #include "Host.h"
@@ -26,22 +28,39 @@ void writeCompilationDatabase(const WorkspaceConverter& converter, const std::st
                        std::make_pair(&project.build, cviHeaderFolders(converter.getCviDir(),
                                                                        project.build, host)));
     }
-    std::vector<DatabaseEntry> entries;
-    // Each part left out is told once in a run, however many sources would carry it.
-    std::set<std::string> told;
-    for (const CompileSource& source : collectCompileSources(converter.getRootGroup(), projects)) {
-        const auto& [build, cviFolders] = builds.at(source.project);
-        std::vector<std::string> leftOut;
-        if (auto entry = makeDatabaseEntry(source, *build, cviFolders, host, leftOut))
-            entries.push_back(std::move(*entry));
-        for (const std::string& part : leftOut)
-            if (told.insert(part).second)
-                converter.printError("Left out of the Compilation Database: " + part);
-    }
-    const std::optional<std::string> overlay = prepareCaseOverlay(converter, path, entries);
-    OutputFile::create(host, path, [&entries](OutputFile& file) {
-        renderCompilationDatabase(entries, [&file](std::string_view piece) { file.write(piece); });
+    const std::optional<CaseOverlayPlace> overlay = caseOverlayPlace(converter, path);
+    // Entries are written as they are made, never held together: a large workspace's database
+    // runs to hundreds of megabytes. What the overlay needs of them is the folders they search,
+    // far fewer, each kept once.
+    std::vector<std::string> searchedFolders;
+    std::unordered_set<std::string> searched;
+    OutputFile::create(host, path, [&](OutputFile& file) {
+        // Each part left out is told once in a run, however many sources would carry it.
+        std::set<std::string> told;
+        std::string item;
+        bool first = true;
+        for (const CompileSource& source :
+             collectCompileSources(converter.getRootGroup(), projects)) {
+            const auto& [build, cviFolders] = builds.at(source.project);
+            std::vector<std::string> leftOut;
+            if (auto entry = makeDatabaseEntry(source, *build, cviFolders, host, leftOut)) {
+                if (overlay) {
+                    passCaseOverlay(*entry, overlay->hostPath);
+                    for (std::string& folder : entry->searchedFolders)
+                        if (searched.insert(folder).second)
+                            searchedFolders.push_back(std::move(folder));
+                }
+                item.clear();
+                appendDatabaseItem(item, *entry, first);
+                first = false;
+                file.write(item);
+            }
+            for (const std::string& part : leftOut)
+                if (told.insert(part).second)
+                    converter.printError("Left out of the Compilation Database: " + part);
+        }
+        file.write(databaseEnd(!first));
     });
     if (overlay)
-        writeCaseOverlay(converter, *overlay, entries);
+        writeCaseOverlay(converter, overlay->path, searchedFolders);
 }
