@@ -20,8 +20,9 @@ std::string withoutTrailingSeparator(std::string folder) {
     return folder;
 }
 
-/// Why path has no UTF-8 host path, in the words of the left-out line.
-std::string reasonFor(const std::string& path, platform::NoUtf8Path why) {
+} // namespace
+
+std::string reasonForNoUtf8Path(const std::string& path, platform::NoUtf8Path why) {
     if (why == platform::NoUtf8Path::NotUtf8)
         return notUtf8;
     if (why == platform::NoUtf8Path::OtherName)
@@ -29,12 +30,6 @@ std::string reasonFor(const std::string& path, platform::NoUtf8Path why) {
     if (path.size() < 2 || path[1] != ':')
         return "it lies on no drive";
     return "drive " + toUpper(path.substr(0, 1)) + ": is not mapped";
-}
-
-} // namespace
-
-std::string reasonForNoUtf8Path(const std::string& path, platform::NoUtf8Path why) {
-    return reasonFor(path, why);
 }
 
 std::vector<std::string> cviHeaderFolders(const std::string& cviDir, const CviBuild& build,
@@ -66,12 +61,12 @@ std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source, cons
     platform::Utf8Path file = host.utf8PathOf(source.file);
     platform::Utf8Path directory = host.utf8PathOf(folder);
     if (const auto* why = std::get_if<platform::NoUtf8Path>(&file)) {
-        leftOut.push_back(source.file + " (" + reasonFor(source.file, *why) + ")");
+        leftOut.push_back(source.file + " (" + reasonForNoUtf8Path(source.file, *why) + ")");
         return std::nullopt;
     }
     if (const auto* why = std::get_if<platform::NoUtf8Path>(&directory)) {
         leftOut.push_back(source.file + " (project folder " + folder + ": " +
-                          reasonFor(folder, *why) + ")");
+                          reasonForNoUtf8Path(folder, *why) + ")");
         return std::nullopt;
     }
     DatabaseEntry entry;
@@ -87,7 +82,7 @@ std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source, cons
         const platform::Utf8Path path = host.utf8PathOf(includeFolder);
         if (const auto* why = std::get_if<platform::NoUtf8Path>(&path))
             leftOut.push_back("include folder " + includeFolder + " (" +
-                              reasonFor(includeFolder, *why) + ")");
+                              reasonForNoUtf8Path(includeFolder, *why) + ")");
         else {
             entry.arguments.push_back("-I" + std::get<std::string>(path));
             entry.searchedFolders.push_back(withoutTrailingSeparator(includeFolder));
@@ -118,12 +113,6 @@ std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source, cons
     return entry;
 }
 
-std::string renderCompilationDatabase(const std::vector<DatabaseEntry>& entries) {
-    std::string text;
-    renderCompilationDatabase(entries, [&text](std::string_view piece) { text += piece; });
-    return text;
-}
-
 void appendDatabaseItem(std::string& text, const DatabaseEntry& entry, bool first) {
     // The layout of a JSON dump indented by two, an item at a time: the whole document as one
     // JSON value takes several times the size of its text.
@@ -140,13 +129,10 @@ void appendDatabaseItem(std::string& text, const DatabaseEntry& entry, bool firs
     text += "\n  }";
 }
 
-void renderCompilationDatabase(const std::vector<DatabaseEntry>& entries,
-                               const std::function<void(std::string_view)>& write) {
-    std::string item;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        item.clear();
-        appendDatabaseItem(item, entries[i], i == 0);
-        write(item);
-    }
-    write(databaseEnd(!entries.empty()));
+std::string renderCompilationDatabase(const std::vector<DatabaseEntry>& entries) {
+    std::string text;
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        appendDatabaseItem(text, entries[i], i == 0);
+    text += databaseEnd(!entries.empty());
+    return text;
 }

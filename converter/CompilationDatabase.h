@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -48,9 +47,6 @@ std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source, cons
 
 /// The JSON text of a compilation database holding entries, in order, ended by a line feed.
 std::string renderCompilationDatabase(const std::vector<DatabaseEntry>& entries);
-/// The same text handed to write an entry at a time.
-void renderCompilationDatabase(const std::vector<DatabaseEntry>& entries,
-                               const std::function<void(std::string_view)>& write);
 /// Appends entry's text as an item of the database: opened by "[" when it is the first item,
 /// after a "," otherwise; databaseEnd closes the list, so that entries are written one by one.
 void appendDatabaseItem(std::string& text, const DatabaseEntry& entry, bool first);
