@@ -12,11 +12,12 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # Quorvel alone: libc6 holds the code-page converters of iconv (gconv modules) that
-# QUORVEL_CODEPAGE uses, nlohmann-json3-dev the JSON library of the compilation database.
-converter_packages=(cmake g++ make libc6 nlohmann-json3-dev)
-# Everything: the tests, the wizard on Qt 6, and clangd and clang, which the end-to-end tests
-# run.
-packages=("${converter_packages[@]}" libgtest-dev libgmock-dev qt6-base-dev clangd clang)
+# QUORVEL_CODEPAGE uses.
+converter_packages=(cmake g++ make libc6)
+# Everything: the tests (nlohmann-json3-dev is the JSON library they read the converter's JSON
+# with), the wizard on Qt 6, and clangd, clang and cppcheck, which the end-to-end tests run.
+packages=("${converter_packages[@]}" nlohmann-json3-dev libgtest-dev libgmock-dev qt6-base-dev
+    clangd clang cppcheck)
 
 install_missing() {
     local missing=()

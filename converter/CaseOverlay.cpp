@@ -5,6 +5,7 @@
 
 #include "Host.h"
 #include "JsonText.h"
+#include "LeftOut.h"
 
 namespace {
 
@@ -18,8 +19,7 @@ std::string inside(const std::string& folder, const std::string& name) {
 /// search it or reach it from above.
 class OverlayLister {
 public:
-    OverlayLister(platform::Host& host, std::vector<std::string>& leftOut)
-        : host(host), leftOut(leftOut) {}
+    OverlayLister(platform::Host& host, LeftOut& leftOut) : host(host), leftOut(leftOut) {}
 
     /// Adds folder and its subfolders down to levels below it, unless already added so deep.
     void visit(const std::string& folder, int levels) {
@@ -51,12 +51,12 @@ private:
     bool list(const std::string& folder, Seen& seen) {
         const platform::Utf8Path path = host.utf8PathOf(folder);
         if (const auto* why = std::get_if<platform::NoUtf8Path>(&path)) {
-            leftOut.push_back("folder " + folder + " (" + reasonForNoUtf8Path(folder, *why) + ")");
+            leftOut.addNoUtf8Path("folder " + folder, folder, *why);
             return false;
         }
         auto listing = host.listFolder(folder);
         if (!listing) {
-            leftOut.push_back("folder " + folder + " (cannot be listed)");
+            leftOut.add("folder " + folder, "cannot be listed");
             return false;
         }
         std::sort(listing->begin(), listing->end(),
@@ -73,10 +73,9 @@ private:
             const platform::Utf8Path filePath = host.utf8PathOf(file);
             const auto name = host.utf8TextOf(entry.name);
             if (const auto* why = std::get_if<platform::NoUtf8Path>(&filePath))
-                leftOut.push_back("file " + file + " (" + reasonForNoUtf8Path(file, *why) + ")");
+                leftOut.addNoUtf8Path("file " + file, file, *why);
             else if (!name)
-                leftOut.push_back("file " + file + " (" +
-                                  reasonForNoUtf8Path(file, platform::NoUtf8Path::NotUtf8) + ")");
+                leftOut.addNoUtf8Path("file " + file, file, platform::NoUtf8Path::NotUtf8);
             else
                 overlay.files.emplace_back(*name, std::get<std::string>(filePath));
         }
@@ -86,7 +85,7 @@ private:
     }
 
     platform::Host& host;
-    std::vector<std::string>& leftOut;
+    LeftOut& leftOut;
     // Node-based: a Seen stays where it is while visits below it add others.
     std::unordered_map<std::string, Seen> visited;
 };
@@ -102,8 +101,7 @@ std::string caseOverlayPathOf(const std::string& databasePath) {
 }
 
 std::vector<OverlayFolder> listCaseOverlay(const std::vector<std::string>& searchedFolders,
-                                           platform::Host& host,
-                                           std::vector<std::string>& leftOut) {
+                                           platform::Host& host, LeftOut& leftOut) {
     OverlayLister lister(host, leftOut);
     for (const std::string& folder : searchedFolders)
         // A folder on this machine that is not there is no omission: projects carry their
@@ -111,12 +109,6 @@ std::vector<OverlayFolder> listCaseOverlay(const std::vector<std::string>& searc
         if (host.exists(folder))
             lister.visit(folder, caseOverlayDepth);
     return std::move(lister.folders);
-}
-
-std::string renderCaseOverlay(const std::vector<OverlayFolder>& folders) {
-    std::string text;
-    renderCaseOverlay(folders, [&text](std::string_view piece) { text += piece; });
-    return text;
 }
 
 void renderCaseOverlay(const std::vector<OverlayFolder>& folders,
@@ -142,11 +134,4 @@ void renderCaseOverlay(const std::vector<OverlayFolder>& folders,
         write(item);
     }
     write(folders.empty() ? "]\n}\n" : "\n  ]\n}\n");
-}
-
-void passCaseOverlay(DatabaseEntry& entry, const std::string& overlayPath) {
-    std::vector<std::string>& arguments = entry.arguments;
-    // The entry ends with "-c" and the source.
-    const auto at = arguments.size() >= 2 ? arguments.end() - 2 : arguments.end();
-    arguments.insert(at, {"-ivfsoverlay", overlayPath});
 }

@@ -6,11 +6,10 @@
 #include <utility>
 #include <vector>
 
-#include "CompilationDatabase.h"
-
 namespace platform {
 class Host;
 }
+class LeftOut;
 
 /// How many levels of subfolders below each folder that an entry searches the overlay holds:
 /// as deep as an include reasonably names a header ("drivers/usb/hub.h").
@@ -33,14 +32,10 @@ struct OverlayFolder {
 /// exist is passed over. A folder that cannot be listed, or a folder or file without a UTF-8 host
 /// path, is left out and added to leftOut with why ("folder C:\inc (cannot be listed)").
 std::vector<OverlayFolder> listCaseOverlay(const std::vector<std::string>& searchedFolders,
-                                           platform::Host& host, std::vector<std::string>& leftOut);
+                                           platform::Host& host, LeftOut& leftOut);
 
 /// The overlay as clang's virtual file system reads it, names ignoring case, each folder with
-/// its files and their real paths: JSON text ended by a line feed.
-std::string renderCaseOverlay(const std::vector<OverlayFolder>& folders);
-/// The same text handed to write a folder at a time.
+/// its files and their real paths: JSON text ended by a line feed, handed to write a folder at
+/// a time.
 void renderCaseOverlay(const std::vector<OverlayFolder>& folders,
                        const std::function<void(std::string_view)>& write);
-
-/// Has the entry hand clang the overlay at overlayPath (a UTF-8 host path), before its "-c".
-void passCaseOverlay(DatabaseEntry& entry, const std::string& overlayPath);

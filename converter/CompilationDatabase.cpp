@@ -5,12 +5,11 @@
 #include "CviClangFlags.h"
 #include "Host.h"
 #include "JsonText.h"
+#include "LeftOut.h"
 #include "ProjectGroup.h"
 #include "StringHelpers.h"
 
 namespace {
-
-const char* const notUtf8 = "cannot be written as UTF-8";
 
 /// folder without its trailing "\", but a drive root ("C:\") keeps it.
 std::string withoutTrailingSeparator(std::string folder) {
@@ -21,16 +20,6 @@ std::string withoutTrailingSeparator(std::string folder) {
 }
 
 } // namespace
-
-std::string reasonForNoUtf8Path(const std::string& path, platform::NoUtf8Path why) {
-    if (why == platform::NoUtf8Path::NotUtf8)
-        return notUtf8;
-    if (why == platform::NoUtf8Path::OtherName)
-        return "the system would take it for another name";
-    if (path.size() < 2 || path[1] != ':')
-        return "it lies on no drive";
-    return "drive " + toUpper(path.substr(0, 1)) + ": is not mapped";
-}
 
 std::vector<std::string> cviHeaderFolders(const std::string& cviDir, const CviBuild& build,
                                           platform::Host& host) {
@@ -54,26 +43,27 @@ std::vector<std::string> cviHeaderFolders(const std::string& cviDir, const CviBu
 
 std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source, const CviBuild& build,
                                                const std::vector<std::string>& cviFolders,
-                                               platform::Host& host,
-                                               std::vector<std::string>& leftOut) {
+                                               const std::string& overlayPath, platform::Host& host,
+                                               LeftOut& leftOut,
+                                               std::vector<std::string>& searched) {
     // The entry stands or falls with the source's own paths.
     const std::string folder = withoutTrailingSeparator(source.projectFolder);
     platform::Utf8Path file = host.utf8PathOf(source.file);
     platform::Utf8Path directory = host.utf8PathOf(folder);
     if (const auto* why = std::get_if<platform::NoUtf8Path>(&file)) {
-        leftOut.push_back(source.file + " (" + reasonForNoUtf8Path(source.file, *why) + ")");
+        leftOut.addNoUtf8Path(source.file, source.file, *why);
         return std::nullopt;
     }
     if (const auto* why = std::get_if<platform::NoUtf8Path>(&directory)) {
-        leftOut.push_back(source.file + " (project folder " + folder + ": " +
-                          reasonForNoUtf8Path(folder, *why) + ")");
+        leftOut.add(source.file,
+                    "project folder " + folder + ": " + reasonForNoUtf8Path(folder, *why));
         return std::nullopt;
     }
     DatabaseEntry entry;
     entry.directory = std::get<std::string>(std::move(directory));
     entry.file = std::get<std::string>(std::move(file));
     if (const std::string own = folderOf(source.file); !own.empty())
-        entry.searchedFolders.push_back(withoutTrailingSeparator(own));
+        searched.push_back(withoutTrailingSeparator(own));
     entry.arguments.emplace_back("clang");
     const std::vector<std::string> dialect = cviClangFlags(build);
     entry.arguments.insert(entry.arguments.end(), dialect.begin(), dialect.end());
@@ -81,11 +71,10 @@ std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source, cons
     auto include = [&](const std::string& includeFolder) {
         const platform::Utf8Path path = host.utf8PathOf(includeFolder);
         if (const auto* why = std::get_if<platform::NoUtf8Path>(&path))
-            leftOut.push_back("include folder " + includeFolder + " (" +
-                              reasonForNoUtf8Path(includeFolder, *why) + ")");
+            leftOut.addNoUtf8Path("include folder " + includeFolder, includeFolder, *why);
         else {
             entry.arguments.push_back("-I" + std::get<std::string>(path));
-            entry.searchedFolders.push_back(withoutTrailingSeparator(includeFolder));
+            searched.push_back(withoutTrailingSeparator(includeFolder));
         }
     };
     // An empty folder or name would leave a bare "-I" or "-D", which takes the next
@@ -106,7 +95,12 @@ std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source, cons
         if (auto text = host.utf8TextOf(definition))
             entry.arguments.push_back("-D" + *text);
         else
-            leftOut.push_back("definition " + definition + " (" + notUtf8 + ")");
+            leftOut.addNoUtf8Path("definition " + definition, definition,
+                                  platform::NoUtf8Path::NotUtf8);
+    }
+    if (!overlayPath.empty()) {
+        entry.arguments.emplace_back("-ivfsoverlay");
+        entry.arguments.push_back(overlayPath);
     }
     entry.arguments.emplace_back("-c");
     entry.arguments.push_back(entry.file);
@@ -127,12 +121,4 @@ void appendDatabaseItem(std::string& text, const DatabaseEntry& entry, bool firs
     text += ",\n    \"file\": ";
     appendJsonString(text, entry.file);
     text += "\n  }";
-}
-
-std::string renderCompilationDatabase(const std::vector<DatabaseEntry>& entries) {
-    std::string text;
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        appendDatabaseItem(text, entries[i], i == 0);
-    text += databaseEnd(!entries.empty());
-    return text;
 }

@@ -10,8 +10,8 @@
 
 namespace platform {
 class Host;
-enum class NoUtf8Path;
 } // namespace platform
+class LeftOut;
 
 /// One entry of a compilation database, as plain data: UTF-8 host paths.
 struct DatabaseEntry {
@@ -19,13 +19,7 @@ struct DatabaseEntry {
     /// The compiler and its arguments, the source file last.
     std::vector<std::string> arguments;
     std::string file;
-    /// The folders clang searches for the source's headers, in Windows form without a trailing
-    /// "\" (but a drive root's): the source's own folder, then each "-I" folder, in order.
-    std::vector<std::string> searchedFolders = {};
 };
-
-/// Why path has no UTF-8 host path, in the words of a left-out line ("drive E: is not mapped").
-std::string reasonForNoUtf8Path(const std::string& path, platform::NoUtf8Path why);
 
 /// The CVI installation's own header folders below cviDir that exist, in CVI's search order:
 /// every subfolder of toolslib (in byte order), instr, include, include\ansi, the include
@@ -34,19 +28,19 @@ std::vector<std::string> cviHeaderFolders(const std::string& cviDir, const CviBu
                                           platform::Host& host);
 
 /// The entry of source: "clang", the CVI dialect flags of build, "-I" per include folder of
-/// its project then per CVI header folder, "-D" per definition of build, "-c" and the file. An
-/// include folder without a UTF-8 host path and a definition that cannot be written as UTF-8
-/// are left out of it, the rest kept in order; the whole entry is nothing when the source's
-/// own file or folder has no UTF-8 host path. Each part left out adds what it is and why to
-/// leftOut ("include folder E:\inc (drive E: is not mapped)"); a source left out whole adds
-/// its file and why alone.
+/// its project then per CVI header folder, "-D" per definition of build, with overlayPath (a
+/// UTF-8 host path, when not empty) "-ivfsoverlay" and it, "-c" and the file. An include folder
+/// without a UTF-8 host path and a definition that cannot be written as UTF-8 are left out of
+/// it, the rest kept in order; the whole entry is nothing when the source's own file or folder
+/// has no UTF-8 host path. Each part left out is added to leftOut; a source left out whole
+/// adds its file and why alone. The folders the entry searches for headers, in Windows form
+/// without a trailing "\" (but a drive root's), are appended to searched: the source's own
+/// folder, then each "-I" folder, in order.
 std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source, const CviBuild& build,
                                                const std::vector<std::string>& cviFolders,
-                                               platform::Host& host,
-                                               std::vector<std::string>& leftOut);
-
-/// The JSON text of a compilation database holding entries, in order, ended by a line feed.
-std::string renderCompilationDatabase(const std::vector<DatabaseEntry>& entries);
+                                               const std::string& overlayPath, platform::Host& host,
+                                               LeftOut& leftOut,
+                                               std::vector<std::string>& searched);
 /// Appends entry's text as an item of the database: opened by "[" when it is the first item,
 /// after a "," otherwise; databaseEnd closes the list, so that entries are written one by one.
 void appendDatabaseItem(std::string& text, const DatabaseEntry& entry, bool first);

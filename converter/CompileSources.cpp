@@ -5,21 +5,19 @@
 
 namespace {
 
-void collect(const ProjectGroup& group, const ProjectGroup* settings, const ProjectGroup* project,
-             const std::set<const ProjectGroup*>& projects, std::vector<CompileSource>& sources) {
+void collect(const ProjectGroup& group, const ProjectGroup* settings,
+             std::vector<CompileSource>& sources) {
     if (!group.getIncludePaths().empty() || !group.getDefines().empty())
         settings = &group;
-    if (projects.count(&group))
-        project = &group;
     for (const std::string& file : group.getFiles()) {
         if (!isCSource(file))
             continue;
         // A group built without a source folder still has its file's folder to offer.
         const std::string& folder = group.getSourceFolder();
-        sources.push_back({file, folder.empty() ? folderOf(file) : folder, settings, project});
+        sources.push_back({file, folder.empty() ? folderOf(file) : folder, settings});
     }
     for (const auto& subGroup : group.getSubGroups())
-        collect(*subGroup, settings, project, projects, sources);
+        collect(*subGroup, settings, sources);
 }
 
 } // namespace
@@ -33,9 +31,8 @@ bool isCSource(const std::string& path) {
     return extension == "c" || extension == "C";
 }
 
-std::vector<CompileSource> collectCompileSources(const ProjectGroup& root,
-                                                 const std::set<const ProjectGroup*>& projects) {
+std::vector<CompileSource> collectCompileSources(const ProjectGroup& project) {
     std::vector<CompileSource> sources;
-    collect(root, nullptr, nullptr, projects, sources);
+    collect(project, nullptr, sources);
     return sources;
 }

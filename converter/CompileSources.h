@@ -1,6 +1,5 @@
 #pragma once
 
-#include <set>
 #include <string>
 #include <vector>
 
@@ -12,18 +11,14 @@ struct CompileSource {
     std::string file;
     /// The folder of the CVI project file the source belongs to, with its trailing "\".
     std::string projectFolder;
-    /// The group whose include folders and definitions apply: the nearest one up the tree
-    /// that holds its own; null when none does. Owned by the tree.
+    /// The group whose include folders and definitions apply: the nearest one up the project's
+    /// tree that holds its own; null when none does. Owned by the tree.
     const ProjectGroup* settings = nullptr;
-    /// The group of the CVI project the source belongs to: the nearest one up the tree that is
-    /// among the projects given; null when none is. Owned by the tree.
-    const ProjectGroup* project = nullptr;
 };
 
 /// True when the file name's extension is "c" in either case.
 bool isCSource(const std::string& path);
 
-/// Every C source below root, in the order the project file lists them, each once per
-/// time it is listed; projects are the groups that CVI project files were read into.
-std::vector<CompileSource>
-collectCompileSources(const ProjectGroup& root, const std::set<const ProjectGroup*>& projects = {});
+/// Every C source of the group a CVI project file was read into and of the groups below it, in
+/// the order the project file lists them, each once per time it is listed.
+std::vector<CompileSource> collectCompileSources(const ProjectGroup& project);

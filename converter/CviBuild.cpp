@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "CviProjectParser.h"
 #include "CviSections.h"
 #include "StringHelpers.h"
 

@@ -29,12 +29,6 @@ bool isFolderKey(const std::string& line) {
            key.substr(first, key.find_last_not_of(' ') - first + 1) == "Folder";
 }
 
-/// The text after the first "=" of line, as a view; the whole line when it has none.
-std::string_view valueView(std::string_view line) {
-    const std::size_t equals = line.find('=');
-    return equals == std::string_view::npos ? line : line.substr(equals + 1);
-}
-
 /// The value of line with spaces, then double quotes, removed and "/" made "\".
 std::string pathValue(const std::string& line) {
     return toNativeSeparators(std::string(trimView(valueView(line))));
@@ -75,19 +69,6 @@ struct RelativeFlags {
 };
 
 } // namespace
-
-std::string lineValue(const std::string& line) {
-    return std::string(valueView(line));
-}
-
-std::string driveFromCviPath(const std::string& path) {
-    if (path.empty() || path[0] != '\\')
-        return path;
-    std::string drive = path.substr(1);
-    if (!drive.empty())
-        drive.insert(1, ":");
-    return drive;
-}
 
 CviProjectParser::CviProjectParser(WorkspaceConverter* converter) : converter(converter) {}
 

@@ -9,12 +9,6 @@
 class ProjectGroup;
 class WorkspaceConverter;
 
-/// The text after the first "=" of line; the whole line when it has none.
-std::string lineValue(const std::string& line);
-/// The drive form of a CVI absolute path: \c\dir\x.h becomes c:\dir\x.h, "\" becomes
-/// empty; a path that does not begin with "\" is returned unchanged.
-std::string driveFromCviPath(const std::string& path);
-
 /// Reads one CVI project file into a group: source files into folder groups below
 /// it, include folders and definitions into the group itself. Reused for every project.
 class CviProjectParser {

@@ -22,6 +22,24 @@ std::string trimValue(const std::string& text) {
     return std::string(trimView(text));
 }
 
+std::string_view valueView(std::string_view line) {
+    const std::size_t equals = line.find('=');
+    return equals == std::string_view::npos ? line : line.substr(equals + 1);
+}
+
+std::string lineValue(const std::string& line) {
+    return std::string(valueView(line));
+}
+
+std::string driveFromCviPath(const std::string& path) {
+    if (path.empty() || path[0] != '\\')
+        return path;
+    std::string drive = path.substr(1);
+    if (!drive.empty())
+        drive.insert(1, ":");
+    return drive;
+}
+
 std::string toNativeSeparators(std::string path) {
     std::replace(path.begin(), path.end(), '/', '\\');
     return path;

@@ -15,6 +15,15 @@ std::string trimValue(const std::string& text);
 /// trimValue as a view into text, for readers that need no copy.
 std::string_view trimView(std::string_view text);
 
+/// The text after the first "=" of line; the whole line when it has none.
+std::string lineValue(const std::string& line);
+/// lineValue as a view into line, for readers that need no copy.
+std::string_view valueView(std::string_view line);
+
+/// The drive form of a CVI absolute path: \c\dir\x.h becomes c:\dir\x.h, "\" becomes
+/// empty; a path that does not begin with "\" is returned unchanged.
+std::string driveFromCviPath(const std::string& path);
+
 /// path with every "/" turned into "\".
 std::string toNativeSeparators(std::string path);
 

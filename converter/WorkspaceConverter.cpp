@@ -1,8 +1,9 @@
 #include "WorkspaceConverter.h"
 
+#include <optional>
 #include <ostream>
 
-#include "CompilationDatabaseWriter.h"
+#include "CompilationDatabaseStep.h"
 #include "Errors.h"
 #include "Host.h"
 #include "OutputFile.h"
@@ -30,9 +31,9 @@ std::string projectGroupName(const std::string& projectPath) {
 WorkspaceConverter::WorkspaceConverter(const std::string& sourcePath, const std::string& cviDir,
                                        const std::string& destFolder, platform::Host& host,
                                        std::ostream& console, std::ostream& errors)
-    : sourcePath(sourcePath), cviDir(cviDir), destFolder(destFolder), host(host), console(console),
-      errors(errors), rootGroup(std::make_unique<ProjectGroup>(rootGroupName(sourcePath), this)),
-      parser(this) {}
+    : sourcePath(sourcePath), cviDir(cviDir), destFolder(destFolder),
+      host(host), log{console, errors},
+      rootGroup(std::make_unique<ProjectGroup>(rootGroupName(sourcePath), this)), parser(this) {}
 
 WorkspaceConverter::~WorkspaceConverter() {
     rootGroup.reset();
@@ -51,16 +52,6 @@ void WorkspaceConverter::addExtensions(const std::string& value) {
     }
 }
 
-void WorkspaceConverter::printLine(const std::string& line) const {
-    console << line << '\n';
-    console.flush();
-}
-
-void WorkspaceConverter::printError(const std::string& line) const {
-    errors << line << '\n';
-    errors.flush();
-}
-
 std::vector<std::string> WorkspaceConverter::readProjectList() {
     if (!sourceIsWorkspace())
         return {sourcePath};
@@ -76,7 +67,9 @@ CviLineReader WorkspaceConverter::openCviFile(const std::string& path) {
     return CviLineReader(std::move(file));
 }
 
-void WorkspaceConverter::readProjects(const std::vector<std::string>& projects) {
+std::vector<WorkspaceConverter::ReadProject>
+WorkspaceConverter::readProjects(const std::vector<std::string>& projects) {
+    std::vector<ReadProject> read;
     for (const std::string& entry : projects) {
         const std::string projectPath = toNativeSeparators(entry);
         ProjectGroup* target = rootGroup.get();
@@ -88,7 +81,6 @@ void WorkspaceConverter::readProjects(const std::vector<std::string>& projects) 
             target = group.get();
             rootGroup->addSubGroup(std::move(group));
         }
-        projectGroups.push_back(target);
         parser.setGroup(target);
         parser.setConverter(this);
         parser.setCviDir(cviDir);
@@ -96,36 +88,48 @@ void WorkspaceConverter::readProjects(const std::vector<std::string>& projects) 
         failedInput = projectPath;
         parser.open(projectPath);
         parser.parse();
+        read.push_back({projectPath, target});
     }
+    return read;
 }
 
-void WorkspaceConverter::readProjectBuilds(const std::vector<std::string>& projects) {
+DatabaseInputs WorkspaceConverter::readDatabaseInputs(const std::vector<ReadProject>& projects) {
+    // The configurations are read in a pass of their own over the files, and only for a
+    // database: the group reader takes each project's keys as they come, and a run without a
+    // database reads exactly what it always did.
     std::vector<std::string> named;
     if (sourceIsWorkspace()) {
         CviLineReader workspace = openCviFile(sourcePath);
+        // In the order of the project lines, as the project list itself.
         named = readWorkspaceConfigurations(workspace);
     }
-    for (std::size_t i = 0; i < projects.size(); ++i) {
-        const std::string projectPath = toNativeSeparators(projects[i]);
-        CviLineReader project = openCviFile(projectPath);
-        const CviProjectConfigs configs = readProjectConfigs(project);
+    DatabaseInputs inputs{compilationDatabase, cviDir, {}};
+    for (const ReadProject& project : projects) {
+        CviLineReader file = openCviFile(project.path);
+        const CviProjectConfigs configs = readProjectConfigs(file);
+        const std::size_t number = inputs.projects.size();
         std::string missed;
         CviBuild build = chooseBuild(configs, databaseConfiguration,
-                                     i < named.size() ? named[i] : std::string(), missed);
+                                     number < named.size() ? named[number] : std::string(), missed);
         if (!missed.empty())
-            printError("No build configuration " + missed + " in " + projectPath +
-                       ": the Compilation Database describes its " + build.name);
-        projectBuilds.push_back({projectGroups[i], std::move(build)});
+            log.printError("No build configuration " + missed + " in " + project.path +
+                           ": the Compilation Database describes its " + build.name);
+        inputs.projects.push_back({project.group, std::move(build)});
     }
+    return inputs;
 }
 
 int WorkspaceConverter::run() {
     try {
-        const std::vector<std::string> projects = readProjectList();
-        readProjects(projects);
+        const std::vector<ReadProject> projects = readProjects(readProjectList());
+        std::optional<DatabaseInputs> database;
         if (!compilationDatabase.empty())
-            readProjectBuilds(projects);
-        return writeProjectFile();
+            database = readDatabaseInputs(projects);
+        writeProjectFile();
+        if (database)
+            writeCompilationDatabase(*database, host, log);
+        printLine("Corvane/Corvane++ Project Completed!");
+        return 0;
     } catch (const AsciiReaderError& error) {
         if (error.code == 2)
             printLine("Could not open file: " + failedInput);
@@ -146,8 +150,5 @@ int WorkspaceConverter::writeProjectFile() {
         out.flush();
         rootGroup->write(out, std::string(), getDefaultPersonality(".p_a"));
     });
-    if (!compilationDatabase.empty())
-        writeCompilationDatabase(*this, compilationDatabase);
-    printLine("Corvane/Corvane++ Project Completed!");
     return 0;
 }

@@ -1,24 +1,18 @@
 #pragma once
 
-#include <iosfwd>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
-#include "CviBuild.h"
 #include "CviProjectParser.h"
+#include "DatabaseInputs.h"
 #include "ProjectGroup.h"
+#include "RunLog.h"
 
 namespace platform {
 class Host;
 }
-
-/// The build configuration a compilation database describes for one CVI project of the run.
-struct ProjectBuild {
-    /// The group the project file was read into. Owned by the tree.
-    const ProjectGroup* group = nullptr;
-    CviBuild build;
-};
 
 /// The one object of a conversion run: its settings, the group tree and the reader.
 class WorkspaceConverter {
@@ -58,9 +52,6 @@ public:
     std::string getCompilationDatabase() const { return compilationDatabase; }
     /// The configuration named with "-cdbconfig"; empty when none is.
     std::string getDatabaseConfiguration() const { return databaseConfiguration; }
-    /// The configuration chosen for each project read, in the order read; filled only when a
-    /// compilation database is asked for.
-    const std::vector<ProjectBuild>& getProjectBuilds() const { return projectBuilds; }
     const std::vector<std::string>& getExtensions() const { return extensions; }
     /// The destination folder's "person" folder, with its trailing "\".
     std::string getProjectPersonFolder() const { return destFolder + "\\person\\"; }
@@ -69,21 +60,16 @@ public:
         return getProjectPersonFolder() + projectName + extension;
     }
     const ProjectGroup& getRootGroup() const { return *rootGroup; }
-    /// The root group, for filling the tree by hand (tests and tools).
-    ProjectGroup& getRootGroup() { return *rootGroup; }
 
     /// The host every file and folder goes through.
     platform::Host& getHost() const { return host; }
     /// Prints one console line and flushes it.
-    void printLine(const std::string& line) const;
-    /// Prints one line on the error stream and flushes it.
-    void printError(const std::string& line) const;
+    void printLine(const std::string& line) const { log.printLine(line); }
 
     /// The whole conversion: reads every project, then writes. Returns 0, or 1 after
     /// printing the one line that says what failed.
     int run();
-    /// Writes the Corvane project file and, when asked for, the compilation database;
-    /// returns 0. Throws IOERROR.
+    /// Writes the Corvane project file; returns 0. Throws IOERROR.
     int writeProjectFile();
 
 private:
@@ -92,12 +78,18 @@ private:
     /// The CVI project files to convert, in order. Throws AsciiReaderError code 2
     /// when the workspace file cannot be opened or fails while it is read.
     std::vector<std::string> readProjectList();
+    /// One project of the list once read: its file and the group it was read into.
+    struct ReadProject {
+        std::string path;
+        const ProjectGroup* group;
+    };
     /// Reads every project of the list into its group.
-    void readProjects(const std::vector<std::string>& projects);
-    /// Reads the build configurations the workspace names and those of every project of the
-    /// list, and chooses the one each project's entries describe; a project that lacks a
-    /// configuration asked for is told on the error stream. Throws AsciiReaderError code 2.
-    void readProjectBuilds(const std::vector<std::string>& projects);
+    std::vector<ReadProject> readProjects(const std::vector<std::string>& projects);
+    /// The compilation database step's inputs: the build configuration each project read
+    /// builds, chosen from those the workspace names and those of its own file; a project that
+    /// lacks a configuration asked for is told on the error stream. Throws AsciiReaderError
+    /// code 2.
+    DatabaseInputs readDatabaseInputs(const std::vector<ReadProject>& projects);
     /// Opens a CVI file for reading by lines, naming it for the failure line. Throws
     /// AsciiReaderError code 2 when it cannot be opened.
     CviLineReader openCviFile(const std::string& path);
@@ -113,13 +105,9 @@ private:
     std::string compilationDatabase;
     std::string databaseConfiguration;
     platform::Host& host;
-    std::ostream& console;
-    std::ostream& errors;
+    RunLog log;
     std::unique_ptr<ProjectGroup> rootGroup;
     CviProjectParser parser;
     /// The project file being read, for the failure line.
     std::string failedInput;
-    /// The group each project of the list was read into, in the order read.
-    std::vector<const ProjectGroup*> projectGroups;
-    std::vector<ProjectBuild> projectBuilds;
 };

@@ -2,7 +2,6 @@
 
 #include <map>
 
-#include "CviProjectParser.h"
 #include "CviSections.h"
 #include "StringHelpers.h"
 

@@ -26,7 +26,7 @@ struct WriterFixture : ::testing::Test {
         converter->setProjectName("all");
     }
     /// The root group; the converter hands it out read-only, but it is not a const object.
-    ProjectGroup& root() { return converter->getRootGroup(); }
+    ProjectGroup& root() { return const_cast<ProjectGroup&>(converter->getRootGroup()); }
     /// A new sub-group of parent, with the given source folder.
     ProjectGroup& add(ProjectGroup& parent, const std::string& name,
                       const std::string& sourceFolder = std::string()) {

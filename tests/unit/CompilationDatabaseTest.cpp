@@ -7,6 +7,7 @@
 #include "CompilationDatabase.h"
 #include "CviSourceEntry.h"
 #include "FakeHost.h"
+#include "LeftOut.h"
 #include "ProjectGroup.h"
 #include "WorkspaceConverter.h"
 
@@ -87,6 +88,15 @@ const std::string workspaceConsole =
     "  Creating Group - drv\n"
     "  Creating Group - Source Files\n";
 const std::string completed = "Corvane/Corvane++ Project Completed!\n";
+
+/// The text of a database holding entries, as the step writes it an item at a time.
+std::string renderCompilationDatabase(const std::vector<DatabaseEntry>& entries) {
+    std::string text;
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        appendDatabaseItem(text, entries[i], i == 0);
+    text += databaseEnd(!entries.empty());
+    return text;
+}
 
 } // namespace
 
@@ -299,29 +309,30 @@ TEST(DatabaseEntry, EachPartWithoutAUtf8FormIsNamedWithItsReason) {
     FakeHost host;
     host.addDrive('D');
     std::ostringstream console;
-    WorkspaceConverter converter("C:\\ws\\p.prj", "C:\\cvi", "C:\\out", host, console);
-    ProjectGroup& settings = converter.getRootGroup();
+    ProjectGroup settings("p", nullptr);
     for (const std::string& folder :
          {"d:\\inc"s, "q:\\inc"s, "C:\\a\0b"s, "C:\\M\xFCller"s, "\\inc"s, "inc"s})
         settings.addIncludePath(folder);
     CviBuild build;
     build.definitions = {{"N\xFC", ""}, {"V", "\xFC"}, {"OK", "1"}};
-    std::vector<std::string> leftOut;
-    const auto entry =
-        makeDatabaseEntry({"C:\\ws\\a.c", "C:\\ws\\", &settings}, build,
-                          {"C:\\cvi\\include", "x:\\cvi\\sdk\\include"}, host, leftOut);
+    LeftOut leftOut;
+    Strings searched;
+    const auto entry = makeDatabaseEntry({"C:\\ws\\a.c", "C:\\ws\\", &settings}, build,
+                                         {"C:\\cvi\\include", "x:\\cvi\\sdk\\include"}, "", host,
+                                         leftOut, searched);
     ASSERT_TRUE(entry);
     EXPECT_EQ(entry->directory, "C:\\ws");
     EXPECT_EQ(entry->file, "C:\\ws\\a.c");
     EXPECT_EQ(entry->arguments, withDialect({"-I\\inc", "-Id:\\inc", "-Iinc", "-IC:\\cvi\\include",
                                              "-DOK=1", "-c", "C:\\ws\\a.c"}));
-    EXPECT_EQ(leftOut, (Strings{"include folder C:\\M\xFCller (cannot be written as UTF-8)",
-                                "include folder C:\\a\0b (the system would take it for another "
-                                "name)"s,
-                                "include folder q:\\inc (drive Q: is not mapped)",
-                                "include folder x:\\cvi\\sdk\\include (drive X: is not mapped)",
-                                "definition N\xFC (cannot be written as UTF-8)",
-                                "definition V=\xFC (cannot be written as UTF-8)"}));
+    EXPECT_EQ(leftOut.getParts(),
+              (Strings{"include folder C:\\M\xFCller (cannot be written as UTF-8)",
+                       "include folder C:\\a\0b (the system would take it for another "
+                       "name)"s,
+                       "include folder q:\\inc (drive Q: is not mapped)",
+                       "include folder x:\\cvi\\sdk\\include (drive X: is not mapped)",
+                       "definition N\xFC (cannot be written as UTF-8)",
+                       "definition V=\xFC (cannot be written as UTF-8)"}));
 
     // The source's own file and folder: the file is told first, then the folder.
     const std::vector<std::pair<CompileSource, std::string>> sources = {
@@ -335,9 +346,11 @@ TEST(DatabaseEntry, EachPartWithoutAUtf8FormIsNamedWithItsReason) {
          "C:\\ws\\a.c (project folder C:\\\xFC: cannot be written as UTF-8)"}};
     for (const auto& [source, line] : sources) {
         leftOut.clear();
-        EXPECT_FALSE(makeDatabaseEntry(source, build, {"q:\\cvi\\include"}, host, leftOut)) << line;
+        EXPECT_FALSE(
+            makeDatabaseEntry(source, build, {"q:\\cvi\\include"}, "", host, leftOut, searched))
+            << line;
         // Nothing else of a source left out whole is told.
-        EXPECT_EQ(leftOut, Strings{line});
+        EXPECT_EQ(leftOut.getParts(), Strings{line});
     }
 }
 

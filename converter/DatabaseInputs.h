@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "CviBuild.h"
+
+class ProjectGroup;
+
+/// One CVI project of a run as the database step sees it: the group its file was read into and
+/// the build configuration the database describes for it.
+struct DatabaseProject {
+    /// Owned by the converter's tree, which outlives the step.
+    const ProjectGroup* group = nullptr;
+    CviBuild build;
+};
+
+/// Everything the compilation database step is handed, as plain data.
+struct DatabaseInputs {
+    /// The database's absolute path, in Windows form.
+    std::string path;
+    /// The CVI installation folder, whose header folders every entry searches.
+    std::string cviDir;
+    /// The projects read, in the order read.
+    std::vector<DatabaseProject> projects;
+};
