@@ -3,11 +3,13 @@
 #include <algorithm>
 
 #include "CviClangFlags.h"
+#include "DiskNames.h"
 #include "Host.h"
 #include "JsonText.h"
 #include "LeftOut.h"
 #include "ProjectGroup.h"
 #include "StringHelpers.h"
+#include "WindowsPath.h"
 
 namespace {
 
@@ -43,17 +45,31 @@ std::vector<std::string> cviHeaderFolders(const std::string& cviDir, const CviBu
 
 std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source, const CviBuild& build,
                                                const std::vector<std::string>& cviFolders,
-                                               const std::string& overlayPath, platform::Host& host,
-                                               LeftOut& leftOut,
+                                               const std::string& overlayPath, DiskNames& disk,
+                                               platform::Host& host, LeftOut& leftOut,
                                                std::vector<std::string>& searched) {
-    // The entry stands or falls with the source's own paths.
-    const std::string folder = withoutTrailingSeparator(source.projectFolder);
-    platform::Utf8Path file = host.utf8PathOf(source.file);
-    platform::Utf8Path directory = host.utf8PathOf(folder);
-    if (const auto* why = std::get_if<platform::NoUtf8Path>(&file)) {
+    // The entry stands or falls with the source's own paths: tools match a file to its entry
+    // by the name on the disk, and refuse a database that names one that is not there.
+    const std::string listed = withoutDotParts(source.file);
+    if (const platform::Utf8Path given = host.utf8PathOf(listed);
+        const auto* why = std::get_if<platform::NoUtf8Path>(&given)) {
         leftOut.addNoUtf8Path(source.file, source.file, *why);
         return std::nullopt;
     }
+    const std::optional<std::string> onDisk = disk.find(listed);
+    if (!onDisk) {
+        leftOut.add(source.file, "not found");
+        return std::nullopt;
+    }
+    platform::Utf8Path file = host.utf8PathOf(*onDisk);
+    if (const auto* why = std::get_if<platform::NoUtf8Path>(&file)) {
+        leftOut.addNoUtf8Path(source.file, *onDisk, *why);
+        return std::nullopt;
+    }
+    std::string folder = withoutTrailingSeparator(withoutDotParts(source.projectFolder));
+    if (std::optional<std::string> folderOnDisk = disk.find(folder))
+        folder = std::move(*folderOnDisk);
+    platform::Utf8Path directory = host.utf8PathOf(folder);
     if (const auto* why = std::get_if<platform::NoUtf8Path>(&directory)) {
         leftOut.add(source.file,
                     "project folder " + folder + ": " + reasonForNoUtf8Path(folder, *why));
@@ -67,13 +83,15 @@ std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source, cons
     entry.arguments.emplace_back("clang");
     const std::vector<std::string> dialect = cviClangFlags(build);
     entry.arguments.insert(entry.arguments.end(), dialect.begin(), dialect.end());
-    // A folder that names nothing here is of no use to clang; the others still are.
+    // A folder that names nothing here is of no use to clang; the others still are. "-I" and
+    // its folder are two arguments: cppcheck drops a joined one whose folder holds a blank.
     auto include = [&](const std::string& includeFolder) {
         const platform::Utf8Path path = host.utf8PathOf(includeFolder);
         if (const auto* why = std::get_if<platform::NoUtf8Path>(&path))
             leftOut.addNoUtf8Path("include folder " + includeFolder, includeFolder, *why);
         else {
-            entry.arguments.push_back("-I" + std::get<std::string>(path));
+            entry.arguments.emplace_back("-I");
+            entry.arguments.push_back(std::get<std::string>(path));
             searched.push_back(withoutTrailingSeparator(includeFolder));
         }
     };
@@ -98,11 +116,12 @@ std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source, cons
             leftOut.addNoUtf8Path("definition " + definition, definition,
                                   platform::NoUtf8Path::NotUtf8);
     }
-    if (!overlayPath.empty()) {
-        entry.arguments.emplace_back("-ivfsoverlay");
-        entry.arguments.push_back(overlayPath);
-    }
-    entry.arguments.emplace_back("-c");
+    // Joined, so that no tool reads the path on its own: cppcheck takes a path that begins
+    // with "/D" for a definition.
+    if (!overlayPath.empty())
+        entry.arguments.push_back("-ivfsoverlay" + overlayPath);
+    // CVI compiles C alone; clang would read a source named ".C" as C++.
+    entry.arguments.insert(entry.arguments.end(), {"-c", "-x", "c"});
     entry.arguments.push_back(entry.file);
     return entry;
 }

@@ -11,6 +11,7 @@
 namespace platform {
 class Host;
 } // namespace platform
+class DiskNames;
 class LeftOut;
 
 /// One entry of a compilation database, as plain data: UTF-8 host paths.
@@ -27,19 +28,21 @@ struct DatabaseEntry {
 std::vector<std::string> cviHeaderFolders(const std::string& cviDir, const CviBuild& build,
                                           platform::Host& host);
 
-/// The entry of source: "clang", the CVI dialect flags of build, "-I" per include folder of
-/// its project then per CVI header folder, "-D" per definition of build, with overlayPath (a
-/// UTF-8 host path, when not empty) "-ivfsoverlay" and it, "-c" and the file. An include folder
-/// without a UTF-8 host path and a definition that cannot be written as UTF-8 are left out of
-/// it, the rest kept in order; the whole entry is nothing when the source's own file or folder
-/// has no UTF-8 host path. Each part left out is added to leftOut; a source left out whole
-/// adds its file and why alone. The folders the entry searches for headers, in Windows form
+/// The entry of source: "clang", the CVI dialect flags of build, "-I" and the folder per
+/// include folder of its project then per CVI header folder, "-D" per definition of build,
+/// with overlayPath (a UTF-8 host path, when not empty) "-ivfsoverlay" joined to it, then "-c",
+/// "-x", "c" and the file. The file and the directory are named as the disk spells them (found
+/// by disk), without "." and ".." parts. An include folder without a UTF-8 host path and a
+/// definition that cannot be written as UTF-8 are left out of it, the rest kept in order; the
+/// whole entry is nothing when the source is not found or its own file or folder has no UTF-8
+/// host path. Each part left out is added to leftOut; a source left out whole adds its file
+/// and why alone. The folders the entry searches for headers, in Windows form
 /// without a trailing "\" (but a drive root's), are appended to searched: the source's own
 /// folder, then each "-I" folder, in order.
 std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source, const CviBuild& build,
                                                const std::vector<std::string>& cviFolders,
-                                               const std::string& overlayPath, platform::Host& host,
-                                               LeftOut& leftOut,
+                                               const std::string& overlayPath, DiskNames& disk,
+                                               platform::Host& host, LeftOut& leftOut,
                                                std::vector<std::string>& searched);
 /// Appends entry's text as an item of the database: opened by "[" when it is the first item,
 /// after a "," otherwise; databaseEnd closes the list, so that entries are written one by one.

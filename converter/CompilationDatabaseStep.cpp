@@ -2,10 +2,60 @@
 
 #include <unordered_set>
 
+#include "CaseOverlay.h"
 #include "CaseOverlayWriter.h"
 #include "CompilationDatabase.h"
+#include "DiskNames.h"
+#include "Host.h"
 #include "LeftOut.h"
 #include "OutputFile.h"
+#include "ProjectGroup.h"
+#include "StringHelpers.h"
+#include "WindowsPath.h"
+
+namespace {
+
+/// What path names, for telling two paths apart: without "." and ".." parts, the drive letter
+/// in upper case, and every letter where the host's names ignore case.
+std::string placeOf(const std::string& path, bool ignoreCase) {
+    std::string place = withoutDotParts(path);
+    if (ignoreCase)
+        return toUpper(place);
+    if (place.size() >= 2 && place[1] == ':')
+        place[0] = toUpper(place.substr(0, 1))[0];
+    return place;
+}
+
+/// Every file of group and of the groups below it.
+void addSources(const ProjectGroup& group, std::vector<RunFile>& files) {
+    for (const std::string& file : group.getFiles())
+        files.push_back({"the source file", file});
+    for (const auto& subGroup : group.getSubGroups())
+        addSources(*subGroup, files);
+}
+
+} // namespace
+
+bool mayWriteCompilationDatabase(const DatabaseInputs& inputs, platform::Host& host,
+                                 const RunLog& log) {
+    const bool ignoreCase = host.namesIgnoreCase();
+    std::vector<RunFile> outputs = {{"the Compilation Database", inputs.path}};
+    if (!ignoreCase)
+        outputs.push_back({"the Case Overlay", caseOverlayPathOf(inputs.path)});
+    std::vector<RunFile> files = inputs.runFiles;
+    for (const DatabaseProject& project : inputs.projects)
+        addSources(*project.group, files);
+    for (const RunFile& output : outputs) {
+        const std::string place = placeOf(output.path, ignoreCase);
+        for (const RunFile& file : files)
+            if (placeOf(file.path, ignoreCase) == place) {
+                log.printError("Not written: " + output.role + " " + output.path +
+                               " would replace " + file.role + " " + file.path);
+                return false;
+            }
+    }
+    return true;
+}
 
 void writeCompilationDatabase(const DatabaseInputs& inputs, platform::Host& host,
                               const RunLog& log) {
@@ -20,6 +70,7 @@ void writeCompilationDatabase(const DatabaseInputs& inputs, platform::Host& host
     OutputFile::create(host, inputs.path, [&](OutputFile& file) {
         LeftOutLines told(log, databaseLeftOutHeading);
         LeftOut leftOut;
+        DiskNames disk(host);
         std::vector<std::string> searched;
         std::string item;
         bool first = true;
@@ -30,7 +81,7 @@ void writeCompilationDatabase(const DatabaseInputs& inputs, platform::Host& host
             for (const CompileSource& source : collectCompileSources(*project.group)) {
                 searched.clear();
                 if (auto entry = makeDatabaseEntry(source, project.build, cviFolders, overlayPath,
-                                                   host, leftOut, searched)) {
+                                                   disk, host, leftOut, searched)) {
                     item.clear();
                     appendDatabaseItem(item, *entry, first);
                     first = false;

@@ -15,6 +15,14 @@ struct DatabaseProject {
     CviBuild build;
 };
 
+/// A file the run reads or writes, which its database and case overlay must never replace.
+struct RunFile {
+    /// What it is, as a line names it ("the workspace", "the source file").
+    std::string role;
+    /// Its absolute path, in Windows form.
+    std::string path;
+};
+
 /// Everything the compilation database step is handed, as plain data.
 struct DatabaseInputs {
     /// The database's absolute path, in Windows form.
@@ -23,4 +31,6 @@ struct DatabaseInputs {
     std::string cviDir;
     /// The projects read, in the order read.
     std::vector<DatabaseProject> projects;
+    /// The files the run reads or writes besides the projects' sources.
+    std::vector<RunFile> runFiles;
 };

@@ -65,7 +65,7 @@ std::string ProjectGroup::resolveAnalyserPersonality(OutputFile& out, const std:
     platform::Host& host = converter->getHost();
     if (!includePaths.empty() || !defines.empty()) {
         const std::string personFolder = groupFolder + "\\person\\";
-        const std::string path = personFolder + leafName(name) + ".p_a";
+        const std::string path = ownPersonalityOf(groupFolder);
         converter->printLine("  Creating Analyser Personality - " + path);
         out.writeLine("AnalPers=" + path);
         out.flush();

@@ -42,6 +42,9 @@ public:
     /// Writes the group's own analyser personality ("-i " and "-d " lines, then the
     /// "-ap" file's content). Throws IOERROR code 2 when the file cannot be written.
     void writeAnalyserPersonality(const std::string& path) const;
+    /// The paths of the analyser personalities that write gives this group and those below it,
+    /// appended to paths in the order written; parentPath as write takes it.
+    void listOwnPersonalities(const std::string& parentPath, std::vector<std::string>& paths) const;
     /// Makes one folder unless something exists under path. Throws IOERROR code 1
     /// with path unchanged when it cannot be made.
     void createFolder(const std::string& path) const;
@@ -54,6 +57,11 @@ public:
     const std::vector<std::unique_ptr<ProjectGroup>>& getSubGroups() const { return subGroups; }
 
 private:
+    /// The folder that holds the group's folder: the destination, then parentPath, with a final
+    /// "\".
+    std::string parentFolderOf(const std::string& parentPath) const;
+    /// The path of the group's own analyser personality in its groupFolder.
+    std::string ownPersonalityOf(const std::string& groupFolder) const;
     /// Makes the group folder (and the nested folders of a name with separators),
     /// its output folder and, with sub-groups, its person folder; returns the group folder.
     std::string createGroupFolders(const std::string& parentPath) const;

@@ -2,6 +2,7 @@
 
 #include "Errors.h"
 #include "OutputFile.h"
+#include "StringHelpers.h"
 #include "WorkspaceConverter.h"
 
 // Lines go to the project file without a flush each: the writer is flushed before
@@ -28,11 +29,28 @@ bool hasParentSegment(const std::string& name) {
 
 } // namespace
 
-std::string ProjectGroup::createGroupFolders(const std::string& parentPath) const {
+std::string ProjectGroup::parentFolderOf(const std::string& parentPath) const {
     std::string folder = converter->getDestFolder();
     if (!parentPath.empty())
         folder += "\\" + parentPath;
-    folder += "\\";
+    return folder + "\\";
+}
+
+std::string ProjectGroup::ownPersonalityOf(const std::string& groupFolder) const {
+    return groupFolder + "\\person\\" + leafName(name) + ".p_a";
+}
+
+void ProjectGroup::listOwnPersonalities(const std::string& parentPath,
+                                        std::vector<std::string>& paths) const {
+    if (!includePaths.empty() || !defines.empty())
+        paths.push_back(ownPersonalityOf(parentFolderOf(parentPath) + name));
+    const std::string childParentPath = parentPath.empty() ? name : parentPath + "\\" + name;
+    for (const auto& group : subGroups)
+        group->listOwnPersonalities(childParentPath, paths);
+}
+
+std::string ProjectGroup::createGroupFolders(const std::string& parentPath) const {
+    const std::string folder = parentFolderOf(parentPath);
     // Group names come from the CVI files: one that climbs out would make folders and
     // personality files anywhere. It fails like a folder that cannot be made, before
     // anything of the group exists on disk.

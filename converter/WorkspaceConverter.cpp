@@ -103,7 +103,22 @@ DatabaseInputs WorkspaceConverter::readDatabaseInputs(const std::vector<ReadProj
         // In the order of the project lines, as the project list itself.
         named = readWorkspaceConfigurations(workspace);
     }
-    DatabaseInputs inputs{compilationDatabase, cviDir, {}};
+    DatabaseInputs inputs{compilationDatabase, cviDir, {}, {}};
+    if (sourceIsWorkspace())
+        inputs.runFiles.push_back({"the workspace", sourcePath});
+    for (const ReadProject& project : projects)
+        inputs.runFiles.push_back({"the CVI project", project.path});
+    inputs.runFiles.push_back({"the Corvane project file", projectFilePath()});
+    for (const char* extension : {".p_s", ".p_a", ".p_c"})
+        inputs.runFiles.push_back({"the personality file", getDefaultPersonality(extension)});
+    for (const std::string* given :
+         {&messagePersonality, &analyserPersonality, &compilerPersonality})
+        if (!given->empty())
+            inputs.runFiles.push_back({"the personality file", *given});
+    std::vector<std::string> ownPersonalities;
+    rootGroup->listOwnPersonalities(std::string(), ownPersonalities);
+    for (std::string& personality : ownPersonalities)
+        inputs.runFiles.push_back({"the personality file", std::move(personality)});
     for (const ReadProject& project : projects) {
         CviLineReader file = openCviFile(project.path);
         const CviProjectConfigs configs = readProjectConfigs(file);
@@ -123,8 +138,11 @@ int WorkspaceConverter::run() {
     try {
         const std::vector<ReadProject> projects = readProjects(readProjectList());
         std::optional<DatabaseInputs> database;
-        if (!compilationDatabase.empty())
+        if (!compilationDatabase.empty()) {
             database = readDatabaseInputs(projects);
+            if (!mayWriteCompilationDatabase(*database, host, log))
+                return 1;
+        }
         writeProjectFile();
         if (database)
             writeCompilationDatabase(*database, host, log);
@@ -143,8 +161,7 @@ int WorkspaceConverter::run() {
 }
 
 int WorkspaceConverter::writeProjectFile() {
-    const std::string projectFile = destFolder + "\\" + projectName + ".prj";
-    OutputFile::create(host, projectFile, [this](OutputFile& out) {
+    OutputFile::create(host, projectFilePath(), [this](OutputFile& out) {
         printLine("Creating Corvane/Corvane++ Project ...");
         out.writeLine("VersionTag45");
         out.flush();

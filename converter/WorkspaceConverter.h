@@ -59,6 +59,8 @@ public:
     std::string getDefaultPersonality(const std::string& extension) const {
         return getProjectPersonFolder() + projectName + extension;
     }
+    /// The Corvane project file: the destination folder, the project name and ".prj".
+    std::string projectFilePath() const { return destFolder + "\\" + projectName + ".prj"; }
     const ProjectGroup& getRootGroup() const { return *rootGroup; }
 
     /// The host every file and folder goes through.

@@ -197,8 +197,9 @@ std::optional<std::vector<platform::FolderEntry>> FakeHost::listFolder(const std
     for (auto it = files.lower_bound(prefix); it != files.end() && collect(it->first, false);
          ++it) {
     }
+    // An order of its own, as real file systems have: no caller may count on byte order.
     std::sort(entries.begin(), entries.end(),
-              [](const auto& a, const auto& b) { return a.name < b.name; });
+              [](const auto& a, const auto& b) { return a.name > b.name; });
     return entries;
 }
 

@@ -28,7 +28,7 @@ std::string configuration(const std::string& header, const std::string& keys) {
 /// with definitions of its own (Debug's split over two keys), and a custom one.
 const std::string newProject =
     "[Project Header]\r\nVersion = 1301\r\n\r\n" + sourceEntry("a.c") +
-    "[Custom Build Configs]\r\nNum Custom Build Configs = 1\r\n\r\n" +
+    "[Custom Build Configs]\r\nNum Custom Build Configs = 2\r\n\r\n" +
     configuration("Default Build Config Debug",
                   "Config Name = \"Debug\"\r\nIs 64-Bit = False\r\nIs Release = False\r\n"
                   "Default Calling Convention = \"cdecl\"\r\nEnable C99 Extensions = True\r\n"
@@ -48,6 +48,9 @@ const std::string newProject =
                   "Config Name = \"Fast\"\r\nIs 64-Bit = False\r\nIs Release = True\r\n"
                   "Default Calling Convention = \"stdcall\"\r\nEnable C99 Extensions = False\r\n"
                   "Compiler Defines = \"/DFAST\"\r\n") +
+    configuration("Custom Build Config 2",
+                  "Config Name = \"Probe\"\r\nIs 64-Bit = True\r\nIs Release = False\r\n"
+                  "Enable C99 Extensions = True\r\nCompiler Defines = \"/DPROBE\"\r\n") +
     "[Compiler Defines]\r\nCompiler Defines = \"/DWIN32_LEAN_AND_MEAN\"\r\n";
 
 /// A project of CVI 9 or older, saved with LF: one set of options and definitions.
@@ -74,6 +77,8 @@ const Strings debug32 = {"--target=i686-pc-windows-msvc",
                          "-std=gnu99",
                          "-D_CVI_=1301",
                          "-D_NI_mswin_=1",
+                         "-D_WIN32=1",
+                         "-D_M_IX86=600",
                          "-D_NI_mswin32_=1",
                          "-D_NI_i386_=1",
                          "-D_CVI_DEBUG_=1"};
@@ -95,37 +100,50 @@ const ConfigurationCase configurationCases[] = {
      "Release64",
      {},
      {{"--target=x86_64-pc-windows-msvc", "-std=gnu99", "-D_CVI_=1301", "-D_NI_mswin_=1",
-       "-D_NI_mswin64_=1", "-DSHIP", "-DWIDE"},
+       "-D_WIN32=1", "-D_WIN64=1", "-D_M_X64=100", "-D_M_AMD64=100", "-D_NI_mswin64_=1", "-DSHIP",
+       "-DWIDE"},
       // 64-bit Windows has one calling convention: the old project's stdcall adds nothing.
       {"--target=x86_64-pc-windows-msvc", "-std=gnu89", "-D_CVI_=1301", "-D_NI_mswin_=1",
-       "-D_NI_mswin64_=1", "-DOLD"}},
+       "-D_WIN32=1", "-D_WIN64=1", "-D_M_X64=100", "-D_M_AMD64=100", "-D_NI_mswin64_=1", "-DOLD"}},
      ""},
     {"TheOptionOverridesTheWorkspace",
      "Release64",
      "Release",
      {"-cdbconfig", "Debug64"},
      {{"--target=x86_64-pc-windows-msvc", "-std=gnu99", "-D_CVI_=1301", "-D_NI_mswin_=1",
-       "-D_NI_mswin64_=1", "-D_CVI_DEBUG_=1", "-DWIDE"},
+       "-D_WIN32=1", "-D_WIN64=1", "-D_M_X64=100", "-D_M_AMD64=100", "-D_NI_mswin64_=1",
+       "-D_CVI_DEBUG_=1", "-DWIDE"},
       {"--target=x86_64-pc-windows-msvc", "-std=gnu89", "-D_CVI_=1301", "-D_NI_mswin_=1",
-       "-D_NI_mswin64_=1", "-D_CVI_DEBUG_=1", "-DOLD"}},
+       "-D_WIN32=1", "-D_WIN64=1", "-D_M_X64=100", "-D_M_AMD64=100", "-D_NI_mswin64_=1",
+       "-D_CVI_DEBUG_=1", "-DOLD"}},
      ""},
     {"ACustomNameIsFoundAndAProjectWithoutItKeepsItsOwn",
      "Debug",
      "Release",
      {"-cdbconfig", "Fast"},
      {{"--target=i686-pc-windows-msvc", "-std=gnu89", "-D_CVI_=1301", "-D_NI_mswin_=1",
-       "-D_NI_mswin32_=1", "-D_NI_i386_=1", "-mrtd", "-DFAST"},
+       "-D_WIN32=1", "-D_M_IX86=600", "-D_NI_mswin32_=1", "-D_NI_i386_=1", "-mrtd", "-DFAST"},
       {"--target=i686-pc-windows-msvc", "-std=gnu89", "-D_CVI_=1301", "-D_NI_mswin_=1",
-       "-D_NI_mswin32_=1", "-D_NI_i386_=1", "-mrtd", "-DOLD"}},
+       "-D_WIN32=1", "-D_M_IX86=600", "-D_NI_mswin32_=1", "-D_NI_i386_=1", "-mrtd", "-DOLD"}},
      "No build configuration Fast in C:\\ws\\old\\old.prj: the Compilation Database describes "
      "its Release\n"},
+    // A custom name says nothing of the width: its keys do.
+    {"ACustom64BitConfigurationBuildsFor64Bit",
+     nullptr,
+     nullptr,
+     {"-cdbconfig", "Probe"},
+     {{"--target=x86_64-pc-windows-msvc", "-std=gnu99", "-D_CVI_=1301", "-D_NI_mswin_=1",
+       "-D_WIN32=1", "-D_WIN64=1", "-D_M_X64=100", "-D_M_AMD64=100", "-D_NI_mswin64_=1",
+       "-D_CVI_DEBUG_=1", "-DPROBE"}},
+     ""},
     {"AConfigurationTheWorkspaceNamesButTheProjectLacksFallsBackToDebug",
      "Nightly",
      "",
      {},
      {with(debug32, {"-DMODULE_A", "-DMODULE_B=2", "-DWIN32_LEAN_AND_MEAN"}),
       {"--target=i686-pc-windows-msvc", "-std=gnu89", "-D_CVI_=1301", "-D_NI_mswin_=1",
-       "-D_NI_mswin32_=1", "-D_NI_i386_=1", "-D_CVI_DEBUG_=1", "-mrtd", "-DOLD"}},
+       "-D_WIN32=1", "-D_M_IX86=600", "-D_NI_mswin32_=1", "-D_NI_i386_=1", "-D_CVI_DEBUG_=1",
+       "-mrtd", "-DOLD"}},
      "No build configuration Nightly in C:\\ws\\new\\new.prj: the Compilation Database "
      "describes its Debug\n"},
 };
@@ -139,6 +157,8 @@ struct Configuration : ::testing::TestWithParam<ConfigurationCase> {
         host.addFolder("C:\\out");
         host.addFile("C:\\ws\\new\\new.prj", newProject);
         host.addFile("C:\\ws\\old\\old.prj", oldProject);
+        host.addFile("C:\\ws\\new\\a.c", "");
+        host.addFile("C:\\ws\\old\\b.c", "");
     }
     int run(const std::string& source, const Strings& options) {
         Strings args = {source, "C:\\nocvi", "C:\\out", "-cdb", "C:\\out\\cc.json"};
@@ -171,7 +191,7 @@ TEST_P(Configuration, DecidesTheFlagsAndDefinitionsOfEachProjectsEntries) {
     ASSERT_EQ(written.size(), files.size());
     for (std::size_t i = 0; i < files.size(); ++i) {
         Strings arguments = with({"clang"}, given.flags[i]);
-        arguments.insert(arguments.end(), {"-c", files[i]});
+        arguments.insert(arguments.end(), {"-c", "-x", "c", files[i]});
         EXPECT_EQ(written[i]["arguments"], arguments) << files[i];
     }
 }
@@ -184,6 +204,7 @@ TEST_F(Configuration, LeavesThePersonalityEveryDefinitionOfTheProject) {
     EXPECT_EQ(host.fileBytes("C:\\out\\new\\person\\new.p_a"), "-d \"FAST\"\r\n"
                                                                "-d \"MODULE_A\"\r\n"
                                                                "-d \"MODULE_B=2\"\r\n"
+                                                               "-d \"PROBE\"\r\n"
                                                                "-d \"SHIP\"\r\n"
                                                                "-d \"WIDE\"\r\n"
                                                                "-d \"WIN32_LEAN_AND_MEAN\"\r\n");

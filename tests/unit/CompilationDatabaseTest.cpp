@@ -6,6 +6,7 @@
 #include "CommandLine.h"
 #include "CompilationDatabase.h"
 #include "CviSourceEntry.h"
+#include "DiskNames.h"
 #include "FakeHost.h"
 #include "LeftOut.h"
 #include "ProjectGroup.h"
@@ -18,12 +19,23 @@ using Strings = std::vector<std::string>;
 /// clang and the CVI dialect flags that begin every entry of a Debug build without C99.
 const Strings dialect = {"clang",          "--target=i686-pc-windows-msvc",
                          "-std=gnu89",     "-D_CVI_=1301",
-                         "-D_NI_mswin_=1", "-D_NI_mswin32_=1",
+                         "-D_NI_mswin_=1", "-D_WIN32=1",
+                         "-D_M_IX86=600",  "-D_NI_mswin32_=1",
                          "-D_NI_i386_=1",  "-D_CVI_DEBUG_=1"};
 
-Strings withDialect(const Strings& rest) {
+/// The arguments of an entry: the dialect, then rest, each "-I<folder>" of it made "-I" and the
+/// folder, then "-c", "-x", "c" and file.
+Strings withDialect(const Strings& rest, const std::string& file) {
     Strings arguments = dialect;
-    arguments.insert(arguments.end(), rest.begin(), rest.end());
+    for (const std::string& argument : rest) {
+        if (argument.compare(0, 2, "-I") == 0) {
+            arguments.emplace_back("-I");
+            arguments.push_back(argument.substr(2));
+        } else {
+            arguments.push_back(argument);
+        }
+    }
+    arguments.insert(arguments.end(), {"-c", "-x", "c", file});
     return arguments;
 }
 
@@ -50,6 +62,11 @@ struct Database : ::testing::Test {
         host.addFolder("C:\\cvi\\sdk\\include");
         host.setCurrentFolder("C:\\ws");
     }
+    /// Sources named relative to folder, each made on the host.
+    void addSources(const std::string& folder, const Strings& files) {
+        for (const std::string& file : files)
+            host.addFile(folder + "\\" + file, "");
+    }
     int run(const Strings& args) { return runQuorvel(args, host, console, errors); }
     /// The database file, parsed.
     nlohmann::json database(const std::string& path = "C:\\out\\compile_commands.json") {
@@ -75,6 +92,8 @@ struct Database : ::testing::Test {
                          "Include Path 3 Is Rel = False\n"
                          "Include Path 3 = \"\"\n");
         host.addFile("C:\\ws\\drv\\drv.prj", source("drv.c", "Source Files"));
+        addSources("C:\\ws\\main", {"main.c", "main.h", "util.C"});
+        addSources("C:\\ws\\drv", {"drv.c"});
     }
 };
 
@@ -155,27 +174,22 @@ TEST_F(Database, IsWrittenAfterTheProjectFileWithOneEntryPerListedCSource) {
     // The project's include folders in the personality's order (the empty one gives no bare
     // "-I"), the CVI folders that exist but main names itself, then the definitions (the
     // nameless one gives no "-D").
-    const Strings mainFlags = {"-IC:\\cvi\\toolslib\\toolbox",
-                               "-IC:\\ws\\inc",
-                               "-IC:\\cvi\\include",
-                               "-IC:\\cvi\\sdk\\include",
-                               "-DDEBUG",
-                               "-DRATE=10",
-                               "-c"};
+    const Strings mainFlags = {
+        "-IC:\\cvi\\toolslib\\toolbox", "-IC:\\ws\\inc", "-IC:\\cvi\\include",
+        "-IC:\\cvi\\sdk\\include",      "-DDEBUG",       "-DRATE=10"};
     auto mainEntry = [&](const std::string& file) {
-        Strings arguments = withDialect(mainFlags);
-        arguments.push_back(file);
-        return nlohmann::json{
-            {"directory", "C:\\ws\\main"}, {"arguments", arguments}, {"file", file}};
+        return nlohmann::json{{"directory", "C:\\ws\\main"},
+                              {"arguments", withDialect(mainFlags, file)},
+                              {"file", file}};
     };
     const nlohmann::json expected = nlohmann::json::array(
         {mainEntry("C:\\ws\\main\\main.c"), mainEntry("C:\\ws\\main\\util.C"),
          mainEntry("C:\\ws\\main\\main.c"),
-         nlohmann::json{
-             {"directory", "C:\\ws\\drv"},
-             {"arguments", withDialect({"-IC:\\cvi\\toolslib\\toolbox", "-IC:\\cvi\\include",
-                                        "-IC:\\cvi\\sdk\\include", "-c", "C:\\ws\\drv\\drv.c"})},
-             {"file", "C:\\ws\\drv\\drv.c"}}});
+         nlohmann::json{{"directory", "C:\\ws\\drv"},
+                        {"arguments", withDialect({"-IC:\\cvi\\toolslib\\toolbox",
+                                                   "-IC:\\cvi\\include", "-IC:\\cvi\\sdk\\include"},
+                                                  "C:\\ws\\drv\\drv.c")},
+                        {"file", "C:\\ws\\drv\\drv.c"}}});
     EXPECT_EQ(database(), expected);
     EXPECT_EQ(host.writtenFiles.back(), "C:\\out\\compile_commands.json");
 }
@@ -183,6 +197,7 @@ TEST_F(Database, IsWrittenAfterTheProjectFileWithOneEntryPerListedCSource) {
 TEST_F(Database, FileIsTextWithCrLfLineEndsAndADriveRootKeepsItsSeparator) {
     host.addFile("C:\\one.prj", source("a.c", "Source Files") + "[Default Build Config Debug]\n"
                                                                 "Compiler Defines = \"/DX\"\n");
+    host.addFile("C:\\a.c", "");
     ASSERT_EQ(run({"C:\\one.prj", "C:\\nocvi", "C:\\out", "-cdb", "C:\\out\\db.json"}), 0);
     EXPECT_EQ(host.fileBytes("C:\\out\\db.json"), "[\r\n"
                                                   "  {\r\n"
@@ -193,11 +208,15 @@ TEST_F(Database, FileIsTextWithCrLfLineEndsAndADriveRootKeepsItsSeparator) {
                                                   "      \"-std=gnu89\",\r\n"
                                                   "      \"-D_CVI_=1301\",\r\n"
                                                   "      \"-D_NI_mswin_=1\",\r\n"
+                                                  "      \"-D_WIN32=1\",\r\n"
+                                                  "      \"-D_M_IX86=600\",\r\n"
                                                   "      \"-D_NI_mswin32_=1\",\r\n"
                                                   "      \"-D_NI_i386_=1\",\r\n"
                                                   "      \"-D_CVI_DEBUG_=1\",\r\n"
                                                   "      \"-DX\",\r\n"
                                                   "      \"-c\",\r\n"
+                                                  "      \"-x\",\r\n"
+                                                  "      \"c\",\r\n"
                                                   "      \"C:\\\\a.c\"\r\n"
                                                   "    ],\r\n"
                                                   "    \"file\": \"C:\\\\a.c\"\r\n"
@@ -222,6 +241,8 @@ TEST_F(Database, AFolderOrDefinitionWithoutAUtf8FormIsLeftOutOfEveryEntryAndTold
                                     "Project 0002 = \"b/b.prj\"\n");
     host.addFile("C:\\ws\\a\\a.prj", source("one.c", "S") + source("two.c", "S") + settings);
     host.addFile("C:\\ws\\b\\b.prj", source("b.c", "S") + settings);
+    addSources("C:\\ws\\a", {"one.c", "two.c"});
+    addSources("C:\\ws\\b", {"b.c"});
     ASSERT_EQ(run({"all.cws", "C:\\cvi", "C:\\out", "-cdb", "C:\\out\\cc.json"}), 0);
 
     EXPECT_EQ(errors.str(),
@@ -237,7 +258,8 @@ TEST_F(Database, AFolderOrDefinitionWithoutAUtf8FormIsLeftOutOfEveryEntryAndTold
             {"directory", folder},
             {"arguments",
              withDialect({"-IC:\\ws\\inc", "-IC:\\cvi\\toolslib\\toolbox", "-IC:\\cvi\\include",
-                          "-IC:\\cvi\\sdk\\include", "-DRATE=10", "-c", folder + "\\" + file})},
+                          "-IC:\\cvi\\sdk\\include", "-DRATE=10"},
+                         folder + "\\" + file)},
             {"file", folder + "\\" + file}};
     };
     EXPECT_EQ(database("C:\\out\\cc.json"),
@@ -269,6 +291,8 @@ TEST_F(Database, ASourceIsLeftOutOnlyWhenItsOwnFileOrFolderHasNoUtf8Form) {
     host.addFile("C:\\ws\\a\\a.prj",
                  source("ok.c", "S") + source("M\xFCller.c", "S") + source("M\xFCller.c", "Again"));
     host.addFile("C:\\ws\\M\xFCller\\m.prj", cviSource("toolslib\\m.c"));
+    addSources("C:\\ws\\a", {"ok.c"});
+    addSources("C:\\cvi\\toolslib", {"m.c"});
     ASSERT_EQ(run({"all.cws", "C:\\cvi", "C:\\out", "-cdb", "C:\\out\\cc.json"}), 0);
     EXPECT_EQ(errors.str(), "Left out of the Compilation Database: C:\\ws\\a\\M\xFCller.c "
                             "(cannot be written as UTF-8)\n"
@@ -282,17 +306,19 @@ TEST_F(Database, ASourceIsLeftOutOnlyWhenItsOwnFileOrFolderHasNoUtf8Form) {
     // its header folders, which do not exist, are not named at all.
     reset();
     host.addFile("C:\\ws\\a\\a.prj", source("ok.c", "S") + cviSource("toolslib\\t.c"));
+    addSources("C:\\ws\\a", {"ok.c"});
     ASSERT_EQ(run({"C:\\ws\\a\\a.prj", "e:\\cvi", "C:\\out", "-cdb", "C:\\out\\cc.json"}), 0);
     EXPECT_EQ(errors.str(), "Left out of the Compilation Database: e:\\cvi\\toolslib\\t.c "
                             "(drive E: is not mapped)\n");
     written = database("C:\\out\\cc.json");
     ASSERT_EQ(written.size(), 1u);
-    EXPECT_EQ(written[0]["arguments"], withDialect({"-c", "C:\\ws\\a\\ok.c"}));
+    EXPECT_EQ(written[0]["arguments"], withDialect({}, "C:\\ws\\a\\ok.c"));
 }
 
 TEST_F(Database, TheCviHeaderFoldersFollowTheRuleOfTheProjectsFolders) {
     host.addFolder("C:\\M\xFCller CVI\\include\\ansi");
     host.addFile("C:\\ws\\p.prj", source("a.c", "S") + source("b.c", "S"));
+    addSources("C:\\ws", {"a.c", "b.c"});
     ASSERT_EQ(run({"C:\\ws\\p.prj", "C:\\M\xFCller CVI", "C:\\out", "-cdb", "C:\\out\\cc.json"}),
               0);
     EXPECT_EQ(errors.str(), "Left out of the Compilation Database: include folder "
@@ -301,14 +327,15 @@ TEST_F(Database, TheCviHeaderFoldersFollowTheRuleOfTheProjectsFolders) {
                             "C:\\M\xFCller CVI\\include\\ansi (cannot be written as UTF-8)\n");
     const nlohmann::json written = database("C:\\out\\cc.json");
     ASSERT_EQ(written.size(), 2u);
-    EXPECT_EQ(written[1]["arguments"], withDialect({"-c", "C:\\ws\\b.c"}));
+    EXPECT_EQ(written[1]["arguments"], withDialect({}, "C:\\ws\\b.c"));
 }
 
 TEST(DatabaseEntry, EachPartWithoutAUtf8FormIsNamedWithItsReason) {
     using namespace std::string_literals;
     FakeHost host;
     host.addDrive('D');
-    std::ostringstream console;
+    host.addFile("C:\\ws\\a.c", "");
+    DiskNames disk(host);
     ProjectGroup settings("p", nullptr);
     for (const std::string& folder :
          {"d:\\inc"s, "q:\\inc"s, "C:\\a\0b"s, "C:\\M\xFCller"s, "\\inc"s, "inc"s})
@@ -318,13 +345,14 @@ TEST(DatabaseEntry, EachPartWithoutAUtf8FormIsNamedWithItsReason) {
     LeftOut leftOut;
     Strings searched;
     const auto entry = makeDatabaseEntry({"C:\\ws\\a.c", "C:\\ws\\", &settings}, build,
-                                         {"C:\\cvi\\include", "x:\\cvi\\sdk\\include"}, "", host,
-                                         leftOut, searched);
+                                         {"C:\\cvi\\include", "x:\\cvi\\sdk\\include"}, "", disk,
+                                         host, leftOut, searched);
     ASSERT_TRUE(entry);
     EXPECT_EQ(entry->directory, "C:\\ws");
     EXPECT_EQ(entry->file, "C:\\ws\\a.c");
-    EXPECT_EQ(entry->arguments, withDialect({"-I\\inc", "-Id:\\inc", "-Iinc", "-IC:\\cvi\\include",
-                                             "-DOK=1", "-c", "C:\\ws\\a.c"}));
+    EXPECT_EQ(entry->arguments,
+              withDialect({"-I\\inc", "-Id:\\inc", "-Iinc", "-IC:\\cvi\\include", "-DOK=1"},
+                          "C:\\ws\\a.c"));
     EXPECT_EQ(leftOut.getParts(),
               (Strings{"include folder C:\\M\xFCller (cannot be written as UTF-8)",
                        "include folder C:\\a\0b (the system would take it for another "
@@ -346,8 +374,8 @@ TEST(DatabaseEntry, EachPartWithoutAUtf8FormIsNamedWithItsReason) {
          "C:\\ws\\a.c (project folder C:\\\xFC: cannot be written as UTF-8)"}};
     for (const auto& [source, line] : sources) {
         leftOut.clear();
-        EXPECT_FALSE(
-            makeDatabaseEntry(source, build, {"q:\\cvi\\include"}, "", host, leftOut, searched))
+        EXPECT_FALSE(makeDatabaseEntry(source, build, {"q:\\cvi\\include"}, "", disk, host, leftOut,
+                                       searched))
             << line;
         // Nothing else of a source left out whole is told.
         EXPECT_EQ(leftOut.getParts(), Strings{line});
@@ -405,3 +433,70 @@ TEST_F(Database, OptionIsMadeAbsoluteAndFollowsTheRulesOfTheOthers) {
     applyOptions({"s", "c", "d", "-cdbconfig", "Release64", "-cdbconfig"}, converter, host);
     EXPECT_EQ(converter.getDatabaseConfiguration(), "Release64");
 }
+
+TEST_F(Database, NamesEachSourceAsTheDiskSpellsItAndLeavesOutOneThatIsNotThere) {
+    // What Windows finds, letter case ignored, a host whose names heed case finds too.
+    host.ignoresCase = false;
+    host.addFile("C:\\ws\\p.prj", source("Sub\\..\\MAIN.c", "S") + source("gone.c", "S") +
+                                      source(".\\lib\\Util.C", "S"));
+    addSources("C:\\ws", {"main.c", "LIB\\util.c"});
+    ASSERT_EQ(run({"C:\\ws\\p.prj", "C:\\cvi", "C:\\out", "-cdb", "C:\\out\\cc.json"}), 0);
+    EXPECT_EQ(errors.str(), "Left out of the Compilation Database: C:\\ws\\gone.c (not found)\n");
+    const nlohmann::json written = database("C:\\out\\cc.json");
+    ASSERT_EQ(written.size(), 2u);
+    for (const auto& [entry, file] :
+         {std::pair{written[0], "C:\\ws\\main.c"}, std::pair{written[1], "C:\\ws\\LIB\\util.c"}}) {
+        EXPECT_EQ(entry["directory"], "C:\\ws");
+        EXPECT_EQ(entry["file"], file);
+        EXPECT_EQ(entry["arguments"].back(), file);
+    }
+}
+
+struct RefusedPath : ::testing::TestWithParam<std::pair<const char*, const char*>> {};
+
+// The database, or the case overlay beside it, would replace a file the run reads or writes.
+TEST_P(RefusedPath, EndsTheRunBeforeAnythingIsWritten) {
+    FakeHost host;
+    host.ignoresCase = false;
+    host.addFolder("C:\\out");
+    host.addFile("C:\\ws\\all.cws", "Project 0001 = \"main/main.prj\"\n");
+    host.addFile("C:\\ws\\main\\main.prj",
+                 cviSourceEntry("main.c") + cviSourceEntry("main.overlay.json") +
+                     "[Default Build Config Debug]\nCompiler Defines = \"/DX\"\n");
+    host.addFile("C:\\ws\\main\\main.c", "int x;");
+    host.addFile("C:\\ws\\main\\main.overlay.json", "{}");
+    std::ostringstream console;
+    std::ostringstream errors;
+    EXPECT_EQ(runQuorvel({"C:\\ws\\all.cws", "C:\\cvi", "C:\\out", "-cdb", GetParam().first}, host,
+                         console, errors),
+              1);
+    EXPECT_EQ(errors.str(), GetParam().second);
+    EXPECT_EQ(console.str(), "");
+    EXPECT_TRUE(host.writtenFiles.empty());
+    EXPECT_TRUE(host.madeFolders.empty());
+    EXPECT_EQ(host.fileBytes("C:\\ws\\main\\main.c"), "int x;");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Database, RefusedPath,
+    ::testing::Values(
+        std::pair{"c:\\ws\\main\\..\\all.cws",
+                  "Not written: the Compilation Database c:\\ws\\main\\..\\all.cws would replace "
+                  "the workspace C:\\ws\\all.cws\n"},
+        std::pair{"C:\\ws\\main\\main.prj", "Not written: the Compilation Database "
+                                            "C:\\ws\\main\\main.prj would replace the CVI "
+                                            "project C:\\ws\\main\\main.prj\n"},
+        std::pair{"C:\\ws\\main\\.\\main.c", "Not written: the Compilation Database "
+                                             "C:\\ws\\main\\.\\main.c would replace the source "
+                                             "file C:\\ws\\main\\main.c\n"},
+        std::pair{"C:\\ws\\main\\main.json", "Not written: the Case Overlay "
+                                             "C:\\ws\\main\\main.overlay.json would replace "
+                                             "the source file C:\\ws\\main\\main.overlay.json\n"},
+        std::pair{"C:\\out\\all.prj", "Not written: the Compilation Database C:\\out\\all.prj "
+                                      "would replace the Corvane project file C:\\out\\all.prj\n"},
+        std::pair{"C:\\out\\all\\main\\person\\main.p_a",
+                  "Not written: the Compilation Database C:\\out\\all\\main\\person\\main.p_a "
+                  "would replace the personality file C:\\out\\all\\main\\person\\main.p_a\n"},
+        std::pair{"C:\\out\\person\\all.p_c",
+                  "Not written: the Compilation Database C:\\out\\person\\all.p_c would replace "
+                  "the personality file C:\\out\\person\\all.p_c\n"}));

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+
+/// path without its "." and ".." parts, the way Windows makes a full path of it, by its text
+/// alone: "/" read as "\", doubled separators made one, "." dropped, ".." dropping the part
+/// before it but never the root ("C:\", "\\server\share\", "\"); a relative path keeps the ".."
+/// parts that lead out of it. A trailing separator stays.
+std::string withoutDotParts(const std::string& path);
