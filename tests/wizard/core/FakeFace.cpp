@@ -4,14 +4,16 @@ namespace {
 
 class FakeChild : public wizard::ConverterChild {
 public:
-    explicit FakeChild(std::shared_ptr<FakeFace::Child> child) : child(std::move(child)) {}
+    FakeChild(std::shared_ptr<FakeFace::Child> child, std::vector<std::string>& events)
+        : child(std::move(child)), events(events) {}
     ~FakeChild() override {
         if (!child->ended)
-            child->killed = true;
+            events.push_back("kill " + std::to_string(child->run));
     }
 
 private:
     std::shared_ptr<FakeFace::Child> child;
+    std::vector<std::string>& events;
 };
 
 } // namespace
@@ -40,7 +42,8 @@ std::unique_ptr<wizard::ConverterChild> FakeFace::startChild(const std::vector<s
     if (!childrenStart)
         return nullptr;
     children.push_back(std::make_shared<Child>(Child{items, run}));
-    return std::make_unique<FakeChild>(children.back());
+    events.push_back("start " + std::to_string(run));
+    return std::make_unique<FakeChild>(children.back(), events);
 }
 
 ControllerFixture::ControllerFixture(const std::string& settings) {

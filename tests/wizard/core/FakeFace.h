@@ -11,13 +11,11 @@
 /// A face that records what the controller shows and asks, and starts fake children.
 class FakeFace : public wizard::WizardFace {
 public:
-    /// A started child: its items and run; killed is set when the controller lets it go
-    /// while it still runs.
+    /// A started child: its items and run; ended is set by the test when it reports the end.
     struct Child {
         std::vector<std::string> items;
         int run = 0;
         bool ended = false;
-        bool killed = false;
     };
 
     void showText(wizard::Field field, const std::string& text) override;
@@ -49,6 +47,9 @@ public:
     int outputEnds = 0;
     bool childrenStart = true;
     std::vector<std::shared_ptr<Child>> children;
+    /// "start N" for each child started as run N, "kill N" when the controller lets it go
+    /// while it still runs; in the order they happened.
+    std::vector<std::string> events;
 };
 
 /// A controller on a fake host and face whose host holds the typical paths: C:\ws\app.cws,
