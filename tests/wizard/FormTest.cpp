@@ -1,6 +1,7 @@
 // The form as the user meets it: the window, its pages, the bands that frame them, the buttons.
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -151,17 +152,24 @@ private slots:
         QCOMPARE(tabOrder(page2Order.front(), page2Order.size()), page2Order);
     }
 
-    void compilationDatabaseBoxSitsBelowTheExtensionsUnchecked() {
+    void compilationDatabaseBoxAndItsChoicesSitBelowTheExtensions() {
         WizardOnFakeHost fixture;
         WizardUnderTest& wizard = fixture.wizard;
         QCOMPARE(wizard.cdbCheck->objectName(), QStringLiteral("cdbCheck"));
         QCOMPARE(wizard.cdbCheck->parentWidget(), wizard.Page2);
-        QCOMPARE(wizard.cdbCheck->geometry(), QRect(60, 335, 420, 20));
+        QCOMPARE(wizard.cdbCheck->geometry(), QRect(60, 325, 300, 20));
         QCOMPARE(wizard.cdbCheck->text(),
                  QStringLiteral("Also write compile_commands.json for clang tools"));
         QVERIFY(!wizard.cdbCheck->isChecked());
-        QCOMPARE(tabOrder(wizard.CustExtEdit, 2),
-                 (std::vector<QWidget*>{wizard.CustExtEdit, wizard.cdbCheck}));
+        QCOMPARE(wizard.cdbConfigCombo->geometry(), QRect(398, 355, 122, 24));
+        QVERIFY(wizard.cdbConfigCombo->isEditable());
+        QCOMPARE(wizard.cdbConfigCombo->count(), 5);
+        QCOMPARE(wizard.cdbConfigCombo->currentText(), QStringLiteral("Workspace's own"));
+        QCOMPARE(wizard.cdbConfigCombo->itemText(4), QStringLiteral("Release64"));
+        QCOMPARE(tabOrder(wizard.CustExtEdit, 6),
+                 (std::vector<QWidget*>{wizard.CustExtEdit, wizard.cdbCheck, wizard.cdbAppendCheck,
+                                        wizard.cdbFileEdit, wizard.cdbFileBrowseBtn,
+                                        wizard.cdbConfigCombo}));
     }
 };
 

@@ -2,10 +2,13 @@
 // the controller shows reaches the widgets: colours, enabled buttons, the page, the summary.
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QtTest>
 
+#include "ConversionChoices.h"
 #include "LocalBytes.h"
 #include "WizardTestSupport.h"
 
@@ -114,14 +117,41 @@ private slots:
         wizard.MsgPersonEdit->setText("C:\\p\\m.p_s");
         wizard.AnalPersonEdit->setText("C:\\p\\a.p_a");
         wizard.CmpPersonEdit->setText("C:\\p\\cc.p_c");
-        wizard.cdbCheck->setChecked(true);
         QVERIFY(walkToSummary(wizard));
-        QCOMPARE(detailsText(wizard),
-                 summaryWith("Message Personality:\nC:\\p\\m.p_s\n\n"
-                             "Tamplate Analyser Personality:\nC:\\p\\a.p_a\n\n"
-                             "Compiler Personality:\nC:\\p\\cc.p_c\n\n",
-                             "") +
-                     "\nCompilation Database:\nC:\\out\\compile_commands.json\n");
+        QCOMPARE(detailsText(wizard), summaryWith("Message Personality:\nC:\\p\\m.p_s\n\n"
+                                                  "Tamplate Analyser Personality:\nC:\\p\\a.p_a\n\n"
+                                                  "Compiler Personality:\nC:\\p\\cc.p_c\n\n",
+                                                  ""));
+    }
+
+    void databaseChoicesReachTheArgumentsWhileTheBoxIsChecked() {
+        WizardOnFakeHost fixture(typicalPaths);
+        WizardUnderTest& wizard = fixture.wizard;
+        fixture.browse.answers = QStringList{"D:/db/all.json"};
+        wizard.show();
+        fillFirstPage(wizard);
+        QCOMPARE(wizard.cdbFileEdit->text(), QStringLiteral("C:\\out\\compile_commands.json"));
+        QVERIFY(pressNext(wizard));
+        QVERIFY(pressNext(wizard));
+        QVERIFY(!wizard.cdbFileEdit->isEnabled());
+        wizard.cdbCheck->click();
+        QVERIFY(wizard.cdbAppendCheck->isEnabled() && wizard.cdbFileEdit->isEnabled() &&
+                wizard.cdbFileBrowseBtn->isEnabled() && wizard.cdbConfigCombo->isEnabled());
+
+        wizard.cdbFileBrowseBtn->click();
+        QCOMPARE(fixture.browse.requests.back().kind, wizard::BrowseRequest::Kind::FileToWrite);
+        QCOMPARE(wizard.cdbFileEdit->text(), QStringLiteral("D:\\db\\all.json"));
+        wizard.cdbFileEdit->setFocus();
+        wizard.cdbFileEdit->selectAll();
+        QTest::keyClicks(wizard.cdbFileEdit, "D:\\db.json");
+        wizard.cdbAppendCheck->click();
+        wizard.cdbConfigCombo->setCurrentIndex(wizard.cdbConfigCombo->findText("Release64"));
+        QVERIFY(pressNext(wizard));
+        QCOMPARE(wizard::converterArguments(wizard.controller.fields(),
+                                            wizard.controller.extensionValue()),
+                 (std::vector<std::string>{
+                     "C:\\ws\\app.cws", "C:\\Program Files\\National Instruments\\CVI85", "C:\\out",
+                     "-pn", "app", "-cdbappend", "D:\\db.json", "-cdbconfig", "Release64"}));
     }
 
     void backToExtensionsAndNextAgainRebuildsTheSummary() {

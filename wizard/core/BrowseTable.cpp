@@ -8,7 +8,7 @@ namespace wizard {
 using Kind = BrowseRequest::Kind;
 using namespace controls;
 
-const BrowseButton browseButtons[6] = {
+const BrowseButton browseButtons[7] = {
     {CVIWorkspaceBrowseBtn, Field::Workspace, Kind::ExistingFile, texts::browseWorkspace,
      texts::workspaceFilter},
     {CVIInstallBrowseBtn, Field::InstallFolder, Kind::ExistingFolder, texts::browseInstall, ""},
@@ -20,6 +20,8 @@ const BrowseButton browseButtons[6] = {
      texts::analyserFilter},
     {CmpBrowseBtn, Field::CompilerPersonality, Kind::ExistingFile, texts::browseCompiler,
      texts::compilerFilter},
+    {cdbFileBrowseBtn, Field::DatabaseFile, Kind::FileToWrite, texts::browseDatabase,
+     texts::databaseFilter},
 };
 
 const BrowseButton* browseButtonOf(Field field) {

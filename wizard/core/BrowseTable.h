@@ -16,8 +16,8 @@ struct BrowseButton {
     const char* filter; ///< empty for a folder
 };
 
-/// The six browse buttons, in the order of the pages.
-extern const BrowseButton browseButtons[6];
+/// The seven browse buttons, in the order of the pages.
+extern const BrowseButton browseButtons[7];
 
 /// The browse button whose choice goes into field; null when it has none.
 const BrowseButton* browseButtonOf(Field field);

@@ -21,13 +21,25 @@ std::string extensionValueOf(const WizardFields& fields) {
     return value;
 }
 
-std::string compilationDatabaseOf(const WizardFields& fields) {
-    if (!fields.compilationDatabase)
-        return {};
-    std::string folder = fields.destination;
+std::string defaultDatabaseFileOf(const std::string& destination) {
+    std::string folder = destination;
     if (folder.empty() || folder.back() != '\\')
         folder += '\\';
     return folder + "compile_commands.json";
+}
+
+std::string compilationDatabaseOf(const WizardFields& fields) {
+    if (!fields.compilationDatabase)
+        return {};
+    return fields.databaseFile.empty() ? defaultDatabaseFileOf(fields.destination)
+                                       : fields.databaseFile;
+}
+
+std::string databaseConfigurationOf(const WizardFields& fields) {
+    if (!fields.compilationDatabase ||
+        fields.databaseConfiguration == texts::workspaceConfiguration)
+        return {};
+    return fields.databaseConfiguration;
 }
 
 std::string summaryOf(const WizardFields& fields, const std::string& extensionValue) {
@@ -43,9 +55,15 @@ std::string summaryOf(const WizardFields& fields, const std::string& extensionVa
     for (const auto& [label, value] : lines)
         summary += label + value + "\n\n";
     summary += texts::summaryExtensions + extensionValue + "\n";
-    const std::string database = compilationDatabaseOf(fields);
-    if (!database.empty())
-        summary += texts::summaryCompilationDatabase + database + "\n";
+    if (!fields.compilationDatabase)
+        return summary;
+    const std::string configuration = databaseConfigurationOf(fields);
+    summary += texts::summaryCompilationDatabase + compilationDatabaseOf(fields) + "\n";
+    summary += texts::summaryDatabaseEntries;
+    summary += fields.keepDatabaseEntries ? texts::entriesKept : texts::entriesNotKept;
+    summary += "\n";
+    summary += texts::summaryDatabaseConfiguration +
+               (configuration.empty() ? texts::workspaceBuilds : configuration) + "\n";
     return summary;
 }
 
@@ -53,11 +71,13 @@ std::vector<std::string> converterArguments(const WizardFields& fields,
                                             const std::string& extensionValue) {
     std::vector<std::string> arguments{fields.workspace, fields.installFolder, fields.destination,
                                        "-pn", fields.projectName};
-    const std::pair<const char*, std::string> options[] = {{"-mp", fields.messagePersonality},
-                                                           {"-ap", fields.analyserPersonality},
-                                                           {"-cp", fields.compilerPersonality},
-                                                           {"-ext", extensionValue},
-                                                           {"-cdb", compilationDatabaseOf(fields)}};
+    const std::pair<const char*, std::string> options[] = {
+        {"-mp", fields.messagePersonality},
+        {"-ap", fields.analyserPersonality},
+        {"-cp", fields.compilerPersonality},
+        {"-ext", extensionValue},
+        {fields.keepDatabaseEntries ? "-cdbappend" : "-cdb", compilationDatabaseOf(fields)},
+        {"-cdbconfig", databaseConfigurationOf(fields)}};
     for (const auto& [option, value] : options) {
         if (!value.empty()) {
             arguments.emplace_back(option);

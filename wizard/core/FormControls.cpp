@@ -1,5 +1,6 @@
 #include "FormControls.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "WizardTexts.h"
@@ -108,8 +109,20 @@ const FormControl formControls[] = {
      noText},
     {2, "groupBox7", Kind::LineEdit, "CustExtEdit", CustExtEdit, 160, 115, 144, 25, noText,
      texts::customTip},
-    {2, page, Kind::CheckBox, "cdbCheck", cdbCheck, 60, 335, 420, 20, texts::compilationDatabaseBox,
+    // The compilation database: its box and, beside and below it, the choices it enables.
+    {2, page, Kind::CheckBox, "cdbCheck", cdbCheck, 60, 325, 300, 20, texts::compilationDatabaseBox,
      noText},
+    {2, page, Kind::CheckBox, "cdbAppendCheck", cdbAppendCheck, 370, 325, 150, 20,
+     texts::keepEntriesBox, texts::keepEntriesTip},
+    {2, page, Kind::Label, "cdbFileLabel", none, 60, 357, 26, 20, texts::databaseFileLabel, noText},
+    {2, page, Kind::LineEdit, "cdbFileEdit", cdbFileEdit, 88, 355, 160, 24, noText,
+     texts::databaseFileTip},
+    {2, page, Kind::BrowseButton, "cdbFileBrowseBtn", cdbFileBrowseBtn, 252, 355, 60, 24,
+     texts::browse, noText},
+    {2, page, Kind::Label, "cdbConfigLabel", none, 320, 357, 76, 20, texts::configurationLabel,
+     noText},
+    {2, page, Kind::ComboBox, "cdbConfigCombo", cdbConfigCombo, 398, 355, 122, 24,
+     texts::configurations, texts::configurationTip},
 
     // The summary and the log.
     {3, page, Kind::HeaderBand, "pixmapLabel3_2_2_2", none, 0, 0, 532, 36, noText, release},
@@ -129,10 +142,23 @@ const FormControl* boxOf(const FormControl& control) {
     return nullptr;
 }
 
+std::vector<std::string> choicesOf(const FormControl& control) {
+    std::vector<std::string> choices;
+    if (!control.text)
+        return choices;
+    const std::string text = control.text;
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        choices.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return choices;
+}
+
 ControlId editOf(Field field) {
     constexpr ControlId edits[] = {CVIWorkspaceEdit, CVIInstallEdit, CorvaneProjectEdit,
                                    CorvaneNameEdit,  MsgPersonEdit,  AnalPersonEdit,
-                                   CmpPersonEdit,    CustExtEdit};
+                                   CmpPersonEdit,    CustExtEdit,    cdbFileEdit};
     return edits[static_cast<std::size_t>(field)];
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "WizardFields.h"
 
@@ -40,6 +42,10 @@ enum ControlId : int {
     hxxCheck,
     CustExtEdit,
     cdbCheck,
+    cdbAppendCheck,
+    cdbFileEdit,
+    cdbFileBrowseBtn,
+    cdbConfigCombo,
     // Page3.
     DetailsText,
 };
@@ -69,7 +75,8 @@ enum class ControlKind {
     LineEdit,
     BrowseButton,
     CheckBox,
-    Log, ///< the read-only text of the summary and the converter's output
+    ComboBox, ///< an editable drop-down list; its text holds its choices, one a line
+    Log,      ///< the read-only text of the summary and the converter's output
 };
 
 /// One control of the form. Controls are listed page by page in the order they are made,
@@ -90,10 +97,18 @@ struct FormControl {
 extern const char releaseVersion[];
 
 /// Every control of the four pages.
-extern const FormControl formControls[58];
+extern const FormControl formControls[64];
+
+/// The controls that count only while the compilation database box is checked, enabled then.
+inline constexpr controls::ControlId databaseChoices[] = {
+    controls::cdbAppendCheck, controls::cdbFileEdit, controls::cdbFileBrowseBtn,
+    controls::cdbConfigCombo};
 
 /// The panel or group box control sits in; null when it sits on its page itself.
 const FormControl* boxOf(const FormControl& control);
+
+/// The choices of a combo box: the lines of its text, in order.
+std::vector<std::string> choicesOf(const FormControl& control);
 
 /// The line edit that shows field.
 controls::ControlId editOf(Field field);

@@ -4,6 +4,7 @@
 
 #include "BrowseTable.h"
 #include "ConversionChoices.h"
+#include "FormControls.h"
 #include "PageRules.h"
 #include "RunOutcome.h"
 #include "SettingsFile.h"
@@ -31,6 +32,7 @@ WizardController::WizardController(platform::Host& host, WizardFace& face)
 
 void WizardController::start() {
     face.showButtons(states);
+    showDatabaseChoices();
     const std::optional<RememberedFields> remembered = readSettingsFile(host);
     if (!remembered)
         return;
@@ -53,7 +55,13 @@ void WizardController::start() {
 }
 
 void WizardController::textChanged(Field field, const std::string& text) {
+    // A file the user named stays; an empty one or the old destination's default follows.
+    const bool databaseFollows = field == Field::Destination &&
+                                 (values.databaseFile.empty() ||
+                                  values.databaseFile == defaultDatabaseFileOf(values.destination));
     textOf(values, field) = text;
+    if (databaseFollows)
+        setText(Field::DatabaseFile, defaultDatabaseFileOf(text));
     runRuleOf(field);
 }
 
@@ -67,6 +75,20 @@ void WizardController::extensionChecked(ExtensionBox box, bool checked) {
 
 void WizardController::databaseChecked(bool checked) {
     values.compilationDatabase = checked;
+    showDatabaseChoices();
+}
+
+void WizardController::keepEntriesChecked(bool checked) {
+    values.keepDatabaseEntries = checked;
+}
+
+void WizardController::configurationChanged(const std::string& text) {
+    values.databaseConfiguration = text;
+}
+
+void WizardController::showDatabaseChoices() {
+    for (const controls::ControlId id : databaseChoices)
+        face.enableControl(id, values.compilationDatabase);
 }
 
 void WizardController::setText(Field field, const std::string& text) {

@@ -24,14 +24,19 @@ public:
     /// Loads settings.txt from the current folder into the fields and shows the buttons.
     void start();
 
-    /// The user changed a text field; runs the rule of its page.
+    /// The user changed a text field; runs the rule of its page. A new destination moves the
+    /// database's file with it while that is empty or the destination's default.
     void textChanged(Field field, const std::string& text);
     /// A key was released in a path field: its page's rule runs again, as paths come and go.
     void keyReleased(Field field);
     /// The user checked or cleared an extension box.
     void extensionChecked(ExtensionBox box, bool checked);
-    /// The user checked or cleared the compilation database box.
+    /// The user checked or cleared the compilation database box, which enables its choices.
     void databaseChecked(bool checked);
+    /// The user checked or cleared the box that keeps the database's other entries.
+    void keepEntriesChecked(bool checked);
+    /// The configuration box's text changed, picked from its list or typed.
+    void configurationChanged(const std::string& text);
 
     /// The browse button of field: its dialog, and a chosen path into the field.
     void browse(Field field);
@@ -67,6 +72,8 @@ private:
     void showRule(int page, const std::array<std::pair<Field, PathMark>, 3>& marks,
                   bool nextEnabled);
     void showPage(int page);
+    /// Enables the database's choices exactly while its box is checked.
+    void showDatabaseChoices();
     /// Appends text to the log as a paragraph of its own.
     void appendParagraph(const std::string& text);
     /// Kills a child still running from an earlier run, so that nothing of it reaches the

@@ -29,7 +29,8 @@ struct ButtonStates {
 
 /// What a browse button asks its modal dialog for.
 struct BrowseRequest {
-    enum class Kind { ExistingFile, ExistingFolder };
+    /// FileToWrite: a file that may exist or not, as a dialog for saving asks for one.
+    enum class Kind { ExistingFile, ExistingFolder, FileToWrite };
 
     Kind kind = Kind::ExistingFile;
     std::string caption;
@@ -55,6 +56,8 @@ public:
     virtual void showText(Field field, const std::string& text) = 0;
     /// Colours a path field black (Exists) or red (Missing); never asked for Unchanged.
     virtual void markPath(Field field, PathMark mark) = 0;
+    /// Enables or disables the control with the controls::ControlId.
+    virtual void enableControl(int id, bool enabled) = 0;
     /// Shows the page and enables or disables the buttons as the states say.
     virtual void showButtons(const ButtonStates& states) = 0;
 

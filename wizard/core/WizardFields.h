@@ -24,8 +24,15 @@ struct WizardFields {
     std::string compilerPersonality;
     std::array<bool, static_cast<std::size_t>(ExtensionBox::Count)> extensions{};
     std::string customExtensions;
-    /// Whether the run also writes compile_commands.json into the destination folder.
+    /// Whether the run also writes a compilation database.
     bool compilationDatabase = false;
+    /// The database's file as the user typed or picked it; empty for compile_commands.json in
+    /// the destination folder.
+    std::string databaseFile;
+    /// Whether the run keeps the entries the database's file already holds for other sources.
+    bool keepDatabaseEntries = false;
+    /// The configuration box's text: a build configuration's name, or the workspace's own.
+    std::string databaseConfiguration;
 
     bool& extension(ExtensionBox box) { return extensions[static_cast<std::size_t>(box)]; }
     bool extension(ExtensionBox box) const { return extensions[static_cast<std::size_t>(box)]; }
@@ -40,18 +47,19 @@ enum class Field {
     MessagePersonality,
     AnalyserPersonality,
     CompilerPersonality,
-    CustomExtensions
+    CustomExtensions,
+    DatabaseFile
 };
 
 /// The number of text fields.
-inline constexpr int fieldCount = static_cast<int>(Field::CustomExtensions) + 1;
+inline constexpr int fieldCount = static_cast<int>(Field::DatabaseFile) + 1;
 
 /// The text that field holds in fields.
 inline std::string& textOf(WizardFields& fields, Field field) {
-    std::string* const texts[] = {&fields.workspace,           &fields.installFolder,
-                                  &fields.destination,         &fields.projectName,
-                                  &fields.messagePersonality,  &fields.analyserPersonality,
-                                  &fields.compilerPersonality, &fields.customExtensions};
+    std::string* const texts[] = {
+        &fields.workspace,           &fields.installFolder,      &fields.destination,
+        &fields.projectName,         &fields.messagePersonality, &fields.analyserPersonality,
+        &fields.compilerPersonality, &fields.customExtensions,   &fields.databaseFile};
     return *texts[static_cast<std::size_t>(field)];
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 /// Every text the wizard shows, the same in each of its faces.
 namespace wizard::texts {
 
@@ -49,6 +51,26 @@ inline constexpr char customTip[] =
 inline constexpr const char* extensionBoxes[] = {"*.cpp", "*.cc", "*.cxx", "*.c",
                                                  "*.h",   "*.hh", "*.hpp", "*.hxx"};
 inline constexpr char compilationDatabaseBox[] = "Also write compile_commands.json for clang tools";
+inline constexpr char keepEntriesBox[] = "Keep other entries";
+inline constexpr char keepEntriesTip[] =
+    "Keep the entries the file already holds, those of other projects say; only the entries of "
+    "the sources converted now are written anew.";
+inline constexpr char databaseFileLabel[] = "File";
+inline constexpr char databaseFileTip[] =
+    "The compilation database to write: compile_commands.json in the destination folder unless "
+    "you name another file.";
+inline constexpr char configurationLabel[] = "Configuration";
+inline constexpr char configurationTip[] =
+    "The CVI build configuration the database describes in every project that has it; "
+    "Workspace's own takes each project's configuration from its workspace.";
+/// The configuration box's first choice, which leaves the configuration to the workspace.
+inline constexpr char workspaceConfiguration[] = "Workspace's own";
+/// The configuration box's choices, one a line: the workspace's own, then CVI's four.
+inline constexpr char configurations[] = "Workspace's own\nDebug\nRelease\nDebug64\nRelease64";
+static_assert(
+    std::string_view(configurations).substr(0, std::string_view(configurations).find('\n')) ==
+        workspaceConfiguration,
+    "the first choice is the workspace's own");
 
 // The summary.
 inline constexpr char summaryWorkspace[] = "Lab Windows CVI Workspace/Project:\n";
@@ -60,6 +82,11 @@ inline constexpr char summaryAnalyserPersonality[] = "Tamplate Analyser Personal
 inline constexpr char summaryCompilerPersonality[] = "Compiler Personality:\n";
 inline constexpr char summaryExtensions[] = "File Extensions:\n";
 inline constexpr char summaryCompilationDatabase[] = "\nCompilation Database:\n";
+inline constexpr char summaryDatabaseEntries[] = "\nOther Entries in the Database:\n";
+inline constexpr char entriesKept[] = "Kept";
+inline constexpr char entriesNotKept[] = "Not kept";
+inline constexpr char summaryDatabaseConfiguration[] = "\nBuild Configuration:\n";
+inline constexpr char workspaceBuilds[] = "As the workspace builds";
 
 // The browse dialogs: captions and the filters of the file dialogs.
 inline constexpr char browseWorkspace[] = "Select a Lab Windows CVI Workspace / Project";
@@ -73,6 +100,8 @@ inline constexpr char browseAnalyser[] = "Select a Template Analyser Personality
 inline constexpr char analyserFilter[] = "Analiser Personalities(*.p_a)";
 inline constexpr char browseCompiler[] = "Select a Compiler Personality";
 inline constexpr char compilerFilter[] = "Cmp Personalities(*.p_c)";
+inline constexpr char browseDatabase[] = "Select the Compilation Database File";
+inline constexpr char databaseFilter[] = "JSON Files (*.json)";
 
 // A run.
 inline constexpr char initialising[] = "Initialising Workspace/Project Conversion ...\n";

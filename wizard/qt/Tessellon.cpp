@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -27,15 +28,17 @@ Tessellon::Tessellon(std::unique_ptr<platform::Host> host, BrowseDialog browse, 
         {CorvaneProjectBrowseBtn, &Tessellon::CorvaneProjectBrowseBtn_clicked},
         {MsgBrowseBtn, &Tessellon::MsgBrowseBtn_clicked},
         {AnalBrowseBtn, &Tessellon::AnalBrowseBtn_clicked},
-        {CmpBrowseBtn, &Tessellon::CmpBrowseBtn_clicked}};
+        {CmpBrowseBtn, &Tessellon::CmpBrowseBtn_clicked},
+        {cdbFileBrowseBtn, &Tessellon::cdbFileBrowseBtn_clicked}};
     for (const auto& [browseButton, slot] : browseButtons)
         connect(browseButton, &QPushButton::clicked, this, slot);
     for (QLineEdit* edit : {CVIWorkspaceEdit, CVIInstallEdit, CorvaneProjectEdit, CorvaneNameEdit})
         connect(edit, &QLineEdit::textChanged, this, &Tessellon::Page0LineEdit_textchanged);
     for (QLineEdit* edit : {MsgPersonEdit, AnalPersonEdit, CmpPersonEdit})
         connect(edit, &QLineEdit::textChanged, this, &Tessellon::Page1LineEdit_textchanged);
-    connect(CustExtEdit, &QLineEdit::textChanged, this,
-            [this](const QString& text) { edited(CustExtEdit, text); });
+    for (QLineEdit* edit : {CustExtEdit, cdbFileEdit})
+        connect(edit, &QLineEdit::textChanged, this,
+                [this, edit](const QString& text) { edited(edit, text); });
     for (int box = 0; box < int(wizard::ExtensionBox::Count); ++box)
         connect(qobject_cast<QCheckBox*>(control(wizard::controls::cppCheck + box)),
                 &QCheckBox::toggled, this, [this, box](bool checked) {
@@ -43,6 +46,10 @@ Tessellon::Tessellon(std::unique_ptr<platform::Host> host, BrowseDialog browse, 
                 });
     connect(cdbCheck, &QCheckBox::toggled, this,
             [this](bool checked) { controller.databaseChecked(checked); });
+    connect(cdbAppendCheck, &QCheckBox::toggled, this,
+            [this](bool checked) { controller.keepEntriesChecked(checked); });
+    connect(cdbConfigCombo, &QComboBox::currentTextChanged, this,
+            [this](const QString& text) { controller.configurationChanged(localBytes(text)); });
     // The wizard's Next and Back buttons call the base class's next() and back(), which are
     // not virtual; the controller decides where they lead.
     QAbstractButton* nextButton = button(QWizard::NextButton);
@@ -120,6 +127,10 @@ void Tessellon::CmpBrowseBtn_clicked() {
     controller.browse(Field::CompilerPersonality);
 }
 
+void Tessellon::cdbFileBrowseBtn_clicked() {
+    controller.browse(Field::DatabaseFile);
+}
+
 void Tessellon::next() {
     controller.next();
 }
@@ -134,6 +145,10 @@ void Tessellon::markPath(Field field, wizard::PathMark mark) {
     palette.setColor(QPalette::Text,
                      mark == wizard::PathMark::Exists ? QColor(0, 0, 0) : QColor(255, 0, 0));
     edit->setPalette(palette);
+}
+
+void Tessellon::enableControl(int id, bool enabled) {
+    control(id)->setEnabled(enabled);
 }
 
 void Tessellon::showButtons(const wizard::ButtonStates& states) {

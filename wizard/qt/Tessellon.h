@@ -37,6 +37,7 @@ public slots:
     void MsgBrowseBtn_clicked();
     void AnalBrowseBtn_clicked();
     void CmpBrowseBtn_clicked();
+    void cdbFileBrowseBtn_clicked();
     /// Hands the converter's new output to the controller.
     void readFromStdout();
     /// Hands the converter's end to the controller, after the output that came with it.
@@ -59,6 +60,7 @@ protected:
 private:
     void showText(wizard::Field field, const std::string& text) override;
     void markPath(wizard::Field field, wizard::PathMark mark) override;
+    void enableControl(int id, bool enabled) override;
     void showButtons(const wizard::ButtonStates& states) override;
     void setLog(const std::string& text) override;
     void appendToLog(const std::string& text) override;

@@ -1,6 +1,7 @@
 #include "TessellonBase.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -55,6 +56,12 @@ QWidget* made(const wizard::FormControl& control, QWidget* parent, const QPixmap
         widget = new QLineEdit(parent);
     } else if (control.kind == Kind::CheckBox) {
         widget = new QCheckBox(parent);
+    } else if (control.kind == Kind::ComboBox) {
+        auto* combo = new QComboBox(parent);
+        combo->setEditable(true);
+        // A typed name is the box's text, not a choice added to its list.
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        widget = combo;
     } else if (control.kind == Kind::Log) {
         widget = new QTextBrowser(parent);
     } else if (control.kind == Kind::BrowseButton) {
@@ -139,7 +146,9 @@ void TessellonBase::createPages() {
                 MsgPersonEdit);
     bindInOrder(formWidgets, at, pixmapLabel3_2_2, pixmapLabel3_3_2_2, line1_3_2, line1_2_2_2,
                 groupBox1_3_2_2, textLabel2_2_2_2, groupBox7, ccCheck, cxxCheck, cCheck, textLabel2,
-                hCheck, hhCheck, hppCheck, hxxCheck, cppCheck, CustExtEdit, cdbCheck);
+                hCheck, hhCheck, hppCheck, hxxCheck, cppCheck, CustExtEdit, cdbCheck,
+                cdbAppendCheck, cdbFileLabel, cdbFileEdit, cdbFileBrowseBtn, cdbConfigLabel,
+                cdbConfigCombo);
     bindInOrder(formWidgets, at, pixmapLabel3_2_2_2, pixmapLabel3_3_2_2_2, line1_3_2_2,
                 line1_2_2_2_2, DetailsText);
 }

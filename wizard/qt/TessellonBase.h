@@ -7,6 +7,7 @@
 #include "TessellonPage.h"
 
 class QCheckBox;
+class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -41,13 +42,17 @@ public:
     QLineEdit *CmpPersonEdit, *AnalPersonEdit, *MsgPersonEdit;
 
     TessellonPage* Page2;
-    QLabel *pixmapLabel3_2_2, *pixmapLabel3_3_2_2, *textLabel2_2_2_2, *textLabel2;
+    QLabel *pixmapLabel3_2_2, *pixmapLabel3_3_2_2, *textLabel2_2_2_2, *textLabel2, *cdbFileLabel,
+        *cdbConfigLabel;
     QFrame *line1_3_2, *line1_2_2_2;
     QGroupBox *groupBox1_3_2_2, *groupBox7;
     QCheckBox *ccCheck, *cxxCheck, *cCheck, *hCheck, *hhCheck, *hppCheck, *hxxCheck, *cppCheck;
-    QLineEdit* CustExtEdit;
-    /// Asks Quorvel for a compile_commands.json in the destination folder as well.
+    QLineEdit *CustExtEdit, *cdbFileEdit;
+    /// Asks Quorvel for a compilation database as well, and enables the choices that follow.
     QCheckBox* cdbCheck;
+    QCheckBox* cdbAppendCheck;
+    QPushButton* cdbFileBrowseBtn;
+    QComboBox* cdbConfigCombo;
 
     TessellonPage* Page3;
     QLabel *pixmapLabel3_2_2_2, *pixmapLabel3_3_2_2_2;

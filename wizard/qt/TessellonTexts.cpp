@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,12 @@ void TessellonBase::languageChange() {
             widget->setToolTip(tr(control.tip));
         if (!control.text)
             continue;
+        if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            combo->clear();
+            for (const std::string& choice : wizard::choicesOf(control))
+                combo->addItem(tr(choice.c_str()));
+            continue;
+        }
         const QString text = tr(control.text);
         if (auto* box = qobject_cast<QGroupBox*>(widget))
             box->setTitle(text);

@@ -40,7 +40,7 @@ int CALLBACK folderCallback(HWND dialog, UINT message, LPARAM, LPARAM data) {
 } // namespace
 
 std::string browseForFile(HWND owner, const char* caption, const char* filter,
-                          const std::string& start) {
+                          const std::string& start, bool toWrite) {
     // The text shown, then its patterns.
     const std::string filters = std::string(filter) + '\0' + wizard::filterPatterns(filter) + '\0';
     const std::string folder = folderOf(start);
@@ -54,9 +54,11 @@ std::string browseForFile(HWND owner, const char* caption, const char* filter,
     dialog.lpstrInitialDir = folder.c_str();
     dialog.lpstrTitle = caption;
     // The current folder stays where it is: settings.txt is read and written there.
-    dialog.Flags =
-        OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_EXPLORER;
-    if (!GetOpenFileNameA(&dialog))
+    dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_EXPLORER;
+    // A file to write may be new; one that exists is written or added to without a question.
+    if (!toWrite)
+        dialog.Flags |= OFN_FILEMUSTEXIST;
+    if (!(toWrite ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog)))
         return {};
     return chosen.data();
 }

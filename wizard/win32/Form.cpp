@@ -1,6 +1,7 @@
 #include "Form.h"
 
 #include <commctrl.h>
+#include <iterator>
 #include <string>
 
 #include "Bands.h"
@@ -72,8 +73,14 @@ constexpr Look looks[] = {
     {"EDIT", edit},
     {"BUTTON", pushButton}, // a browse button
     {"BUTTON", child | WS_TABSTOP | BS_AUTOCHECKBOX},
+    {"COMBOBOX", child | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL},
     {"EDIT", logStyle},
 };
+static_assert(std::size(looks) == static_cast<std::size_t>(wizard::ControlKind::Log) + 1,
+              "a look for every kind");
+
+/// The height of a combo box's drop-down list below its field.
+constexpr int listHeight = 100;
 
 } // namespace
 
@@ -207,10 +214,23 @@ void Form::create(const wizard::FormControl& control) {
         width = 2;
     }
     const Look& look = looks[static_cast<std::size_t>(control.kind)];
-    HWND made = add(p, id, look.windowClass, text, look.style, x, y, width, height,
+    const bool combo = control.kind == Kind::ComboBox;
+    HWND made = add(p, id, look.windowClass, combo ? "" : text, look.style, x, y, width,
+                    combo ? height + listHeight : height,
                     control.kind == Kind::Heading ? welcomeFont : font);
-    if (control.tip)
+    if (combo) {
+        for (const std::string& choice : wizard::choicesOf(control))
+            SendMessageA(made, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(choice.c_str()));
+        SendMessageA(made, CB_SETCURSEL, 0, 0);
+        // The field itself as high as the place says: its border takes 6 pixels.
+        SendMessageA(made, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - 6);
+    }
+    if (control.tip) {
         addTip(made, control.tip);
+        // The mouse over a combo box's field is over the edit control inside it.
+        if (HWND field = combo ? FindWindowExA(made, nullptr, "EDIT", nullptr) : nullptr)
+            addTip(field, control.tip);
+    }
 }
 
 void Form::createButtons() {

@@ -178,6 +178,14 @@ void TessellonWindow::command(int id, int notification) {
         controller.databaseChecked(SendMessageA(form->control(id), BM_GETCHECK, 0, 0) ==
                                    BST_CHECKED);
         return;
+    case cdbAppendCheck:
+        controller.keepEntriesChecked(SendMessageA(form->control(id), BM_GETCHECK, 0, 0) ==
+                                      BST_CHECKED);
+        return;
+    case cdbConfigCombo:
+        if (notification == CBN_SELCHANGE || notification == CBN_EDITCHANGE)
+            controller.configurationChanged(comboTextOf(id, notification));
+        return;
     case NextButton:
         controller.next();
         return;
@@ -210,6 +218,21 @@ std::string TessellonWindow::textOf(int id) const {
     return text;
 }
 
+std::string TessellonWindow::comboTextOf(int id, int notification) const {
+    HWND combo = form->control(id);
+    const LRESULT picked = SendMessageA(combo, CB_GETCURSEL, 0, 0);
+    // When a choice is picked the field does not show it yet.
+    if (notification != CBN_SELCHANGE || picked == CB_ERR)
+        return textOf(id);
+    std::string text(static_cast<std::size_t>(
+                         SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(picked), 0)) +
+                         1,
+                     '\0');
+    text.resize(static_cast<std::size_t>(SendMessageA(
+        combo, CB_GETLBTEXT, static_cast<WPARAM>(picked), reinterpret_cast<LPARAM>(&text[0]))));
+    return text;
+}
+
 void TessellonWindow::mark(int id, bool exists) {
     if (missing[id] == !exists)
         return;
@@ -232,6 +255,10 @@ void TessellonWindow::showText(wizard::Field field, const std::string& text) {
 
 void TessellonWindow::markPath(wizard::Field field, wizard::PathMark pathMark) {
     mark(wizard::editOf(field), pathMark == wizard::PathMark::Exists);
+}
+
+void TessellonWindow::enableControl(int id, bool enabled) {
+    EnableWindow(form->control(id), enabled);
 }
 
 void TessellonWindow::showButtons(const wizard::ButtonStates& states) {
@@ -257,8 +284,8 @@ void TessellonWindow::showButtons(const wizard::ButtonStates& states) {
 std::string TessellonWindow::browse(const wizard::BrowseRequest& request) {
     if (request.kind == wizard::BrowseRequest::Kind::ExistingFolder)
         return browseForFolder(window, request.caption.c_str(), request.startPath);
-    return browseForFile(window, request.caption.c_str(), request.filter.c_str(),
-                         request.startPath);
+    return browseForFile(window, request.caption.c_str(), request.filter.c_str(), request.startPath,
+                         request.kind == wizard::BrowseRequest::Kind::FileToWrite);
 }
 
 } // namespace tessellon

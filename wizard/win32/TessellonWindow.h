@@ -32,6 +32,8 @@ private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void command(int id, int notification);
     std::string textOf(int id) const;
+    /// The text a combo box's notification brings: a picked choice, or the field as typed.
+    std::string comboTextOf(int id, int notification) const;
     /// Shows the path field red or black; see missingPathProperty.
     void mark(int id, bool exists);
     void removeMarks();
@@ -40,6 +42,7 @@ private:
 
     void showText(wizard::Field field, const std::string& text) override;
     void markPath(wizard::Field field, wizard::PathMark mark) override;
+    void enableControl(int id, bool enabled) override;
     void showButtons(const wizard::ButtonStates& states) override;
     void setLog(const std::string& text) override;
     void appendToLog(const std::string& text) override;

@@ -20,6 +20,7 @@ public:
 
     void showText(wizard::Field field, const std::string& text) override;
     void markPath(wizard::Field field, wizard::PathMark mark) override { marks[field] = mark; }
+    void enableControl(int id, bool enabled) override { this->enabled[id] = enabled; }
     void showButtons(const wizard::ButtonStates& states) override { buttons = states; }
     void setLog(const std::string& text) override { log = text; }
     void appendToLog(const std::string& text) override { log += text; }
@@ -37,6 +38,7 @@ public:
 
     std::map<wizard::Field, std::string> texts; ///< what showText put into each field
     std::map<wizard::Field, wizard::PathMark> marks;
+    std::map<int, bool> enabled; ///< each control's latest state, by its id
     wizard::ButtonStates buttons;
     std::string log;
     std::vector<wizard::BrowseRequest> requests;

@@ -233,10 +233,14 @@ TEST_P(WizardBrowse, EachButtonAsksForItsDialogAndFillsItsField) {
     EXPECT_EQ(request.filter, button.filter);
     EXPECT_EQ(request.startPath, "\\");
     EXPECT_EQ(fixture.face.requests.back().startPath, "C:\\work\\ws.cws");
-    EXPECT_EQ(fixture.face.texts,
-              (std::map<Field, std::string>{{button.field, "C:\\work\\ws.cws"}}));
+    std::map<Field, std::string> shown{{button.field, "C:\\work\\ws.cws"}};
+    if (button.field == Field::Destination)
+        shown[Field::DatabaseFile] = "C:\\work\\ws.cws\\compile_commands.json";
+    EXPECT_EQ(fixture.face.texts, shown);
     EXPECT_EQ(fixture.controller.lastBrowsePath(), "C:\\work\\ws.cws");
-    EXPECT_EQ(fixture.face.marks[button.field], PathMark::Missing); // the page rule ran
+    // The page rule ran; the database's file has none.
+    EXPECT_EQ(fixture.face.marks[button.field],
+              button.field == Field::DatabaseFile ? PathMark::Unchanged : PathMark::Missing);
 
     // Every dialog opens where the latest choice of any of them was made.
     fixture.controller.browse(Field::CompilerPersonality);
@@ -260,7 +264,9 @@ INSTANTIATE_TEST_SUITE_P(
                                "Select a Template Analyser Personality",
                                "Analiser Personalities(*.p_a)"},
                     BrowseCase{"compiler", Field::CompilerPersonality, Kind::ExistingFile,
-                               "Select a Compiler Personality", "Cmp Personalities(*.p_c)"}),
+                               "Select a Compiler Personality", "Cmp Personalities(*.p_c)"},
+                    BrowseCase{"database", Field::DatabaseFile, Kind::FileToWrite,
+                               "Select the Compilation Database File", "JSON Files (*.json)"}),
     [](const testing::TestParamInfo<BrowseCase>& info) { return std::string(info.param.name); });
 
 /// Every way of cutting output into up to three chunks gives the same log: each line once,
