@@ -70,16 +70,19 @@ struct Started {
     explicit Started(const std::map<std::string, std::string>& environment)
         : wizard(scratch.path(), environment) {}
 
-    /// Fills the first page with the example and destination, walks to the summary.
-    void walkToSummary(const std::string& destination, const std::string& name = "weather") {
+    /// Fills the first page with the example and destination, then presses Next pages times.
+    void walkOn(const std::string& destination, int pages) {
         wizard.type(CVIWorkspaceEdit, workspace());
         wizard.clear(CVIInstallEdit);
         wizard.type(CVIInstallEdit, installFolder());
         wizard.type(CorvaneProjectEdit, destination);
-        wizard.type(CorvaneNameEdit, name);
-        for (int page = 0; page < 3; ++page)
+        wizard.type(CorvaneNameEdit, "weather");
+        for (int page = 0; page < pages; ++page)
             wizard.click(NextButton);
     }
+
+    /// Fills the first page with the example and destination, walks to the summary.
+    void walkToSummary(const std::string& destination) { walkOn(destination, 3); }
 
     std::string settings() const { return fileBytes(scratch / "settings.txt"); }
 
@@ -236,6 +239,43 @@ TEST(TessellonWindow, CancelDuringARunKillsTheChildAndSavesTheSettings) {
     EXPECT_EQ(WaitForSingleObject(child, 0), static_cast<DWORD>(WAIT_OBJECT_0));
     CloseHandle(child);
     EXPECT_EQ(started.settings(), "CVI Installation Path:\n" + installFolder() + "\n\n");
+}
+
+TEST(TessellonWindow, TheDatabaseChoicesReachQuorvelsArguments) {
+    Started started({{"PATH", standInPath()}});
+    WizardDriver& wizard = started.wizard;
+    ASSERT_TRUE(wizard.found());
+    const std::string out = started.scratch.path();
+    started.walkOn(out, 2);
+    EXPECT_EQ(wizard.text(cdbFileEdit), out + "\\compile_commands.json");
+    EXPECT_FALSE(wizard.enabled(cdbConfigCombo));
+    wizard.click(cdbCheck);
+    EXPECT_TRUE(wizard.enabled(cdbConfigCombo));
+    const std::string file = started.scratch / "all.json";
+    wizard.clear(cdbFileEdit);
+    wizard.type(cdbFileEdit, file);
+    wizard.click(cdbAppendCheck);
+    wizard.choose(cdbConfigCombo, 2);
+    wizard.click(NextButton);
+    const std::wstring summary = wizard.wideText(DetailsText);
+    const std::wstring lines = wide("\r\nCompilation Database:\r\n" + file +
+                                    "\r\n\r\nOther Entries in the Database:\r\nKept\r\n\r\n"
+                                    "Build Configuration:\r\nRelease\r\n");
+    ASSERT_GE(summary.size(), lines.size());
+    EXPECT_EQ(summary.substr(summary.size() - lines.size()), lines);
+
+    // A name typed into the configuration's field counts as well.
+    wizard.click(BackButton);
+    wizard.type(cdbConfigCombo, "64");
+    wizard.click(NextButton);
+    wizard.click(FinishButton);
+    ASSERT_TRUE(eventually([&] { return wizard.text(CancelButton) == texts::close; }));
+    std::string expected;
+    for (const std::string& item :
+         {workspace(), installFolder(), out, std::string("-pn"), std::string("weather"),
+          std::string("-cdbappend"), file, std::string("-cdbconfig"), std::string("Release64")})
+        expected += item + '\0';
+    EXPECT_EQ(fileBytes(started.scratch / "standin-arguments.txt"), expected);
 }
 
 // Run with Wine in a code page of its own (LANG=ru_RU.UTF-8 gives 1251, zh_CN.UTF-8 936).

@@ -207,8 +207,15 @@ bool WizardDriver::checked(int id) const {
     return SendMessageA(control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
+HWND WizardDriver::edit(int id) const {
+    HWND found = control(id);
+    // A combo box takes its keys in the edit control inside it.
+    HWND inner = FindWindowExA(found, nullptr, "Edit", nullptr);
+    return inner ? inner : found;
+}
+
 void WizardDriver::type(int id, const std::string& text) {
-    HWND edit = control(id);
+    HWND edit = this->edit(id);
     const auto end = static_cast<WPARAM>(SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0));
     SendMessageA(edit, EM_SETSEL, end, static_cast<LPARAM>(end));
     for (const char c : text) {
@@ -219,14 +226,14 @@ void WizardDriver::type(int id, const std::string& text) {
 }
 
 void WizardDriver::clear(int id) {
-    HWND edit = control(id);
+    HWND edit = this->edit(id);
     SendMessageA(edit, EM_SETSEL, 0, -1);
     SendMessageA(edit, WM_CHAR, VK_BACK, 1);
     SendMessageA(edit, WM_KEYUP, VK_BACK, static_cast<LPARAM>(0xC0000001u));
 }
 
 void WizardDriver::backspace(int id) {
-    HWND edit = control(id);
+    HWND edit = this->edit(id);
     const auto end = static_cast<WPARAM>(SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0));
     SendMessageA(edit, EM_SETSEL, end, static_cast<LPARAM>(end));
     SendMessageA(edit, WM_CHAR, VK_BACK, 1);
@@ -235,6 +242,14 @@ void WizardDriver::backspace(int id) {
 
 void WizardDriver::click(int id) {
     SendMessageA(control(id), BM_CLICK, 0, 0);
+}
+
+void WizardDriver::choose(int id, int index) {
+    HWND combo = control(id);
+    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    // A choice picked by the user is announced; one set by a message is not.
+    SendMessageA(GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
 }
 
 HWND WizardDriver::dialog(const char* caption) const {

@@ -55,7 +55,8 @@ public:
     bool red(int id) const;
     bool checked(int id) const;
 
-    /// Types text into the edit control as keystrokes, after the text already there.
+    /// Types text into the edit control (or a combo box's field) as keystrokes, after the text
+    /// already there.
     void type(int id, const std::string& text);
     /// Selects the whole text of the edit control and deletes it with Backspace.
     void clear(int id);
@@ -63,6 +64,8 @@ public:
     void backspace(int id);
     /// Presses the button.
     void click(int id);
+    /// Picks the combo box's choice at index from its list, as a click in the list does.
+    void choose(int id, int index);
 
     /// The dialog with the caption that the program shows; null when there is none.
     HWND dialog(const char* caption) const;
@@ -77,6 +80,9 @@ public:
     bool waitForEnd() const;
 
 private:
+    /// The edit control that takes the keys of the control with the id.
+    HWND edit(int id) const;
+
     PROCESS_INFORMATION process{};
     HWND window = nullptr;
 };
