@@ -167,6 +167,8 @@ TEST_P(CodePageRun, TheCompilationDatabaseHoldsTheNamesAndDefinitionsInUtf8) {
     const std::string& folder = language.folder.utf8;
     Sandbox box;
     prepare(box, language, true);
+    // The database names only a source that is there.
+    box.writeFile("C:\\" + folder + "\\" + folder + ".c", "");
     // A definition whose value is a name in the code page.
     box.writeFile("C:\\" + folder + "\\" + folder + ".prj",
                   project(language) + "\r\n[Compiler Options]\r\nCompiler Defines = \"/DPLACE=" +
@@ -183,8 +185,9 @@ TEST_P(CodePageRun, TheCompilationDatabaseHoldsTheNamesAndDefinitionsInUtf8) {
     EXPECT_EQ(entries[0]["file"], box.host(projectFolder + "\\" + folder + ".c").string());
     EXPECT_EQ(entries[0]["directory"], box.host(projectFolder).string());
     const auto& args0 = entries[0]["arguments"];
-    const std::string include = "-I" + box.host(projectFolder + "\\inc").string();
-    EXPECT_NE(std::find(args0.begin(), args0.end(), include), args0.end()) << args0.dump();
+    const std::vector<std::string> include = {"-I", box.host(projectFolder + "\\inc").string()};
+    EXPECT_NE(std::search(args0.begin(), args0.end(), include.begin(), include.end()), args0.end())
+        << args0.dump();
     const std::string definition = "-DPLACE=" + language.group.utf8;
     EXPECT_NE(std::find(args0.begin(), args0.end(), definition), args0.end()) << args0.dump();
 }

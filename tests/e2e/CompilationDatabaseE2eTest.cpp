@@ -1,5 +1,5 @@
-// The bundled example converted with -cdb, and clangd reading every source through the
-// database it wrote.
+// The bundled example converted with -cdb, and clangd and cppcheck reading every source
+// through the database it wrote.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -25,7 +25,8 @@ const char* const overlay = "C:\\out\\compile_commands.overlay.json";
 Strings debugDialect(const char* standard) {
     return {"clang",          "--target=i686-pc-windows-msvc",
             standard,         "-D_CVI_=1301",
-            "-D_NI_mswin_=1", "-D_NI_mswin32_=1",
+            "-D_NI_mswin_=1", "-D_WIN32=1",
+            "-D_M_IX86=600",  "-D_NI_mswin32_=1",
             "-D_NI_i386_=1",  "-D_CVI_DEBUG_=1"};
 }
 
@@ -75,11 +76,28 @@ int runWords(const Strings& words, const fs::path& log) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+/// The exit status of cppcheck checking the configuration of the database in folder; the
+/// includes it misses in missing, "file:line:id:message" each; its output in log.
+int cppcheckConfig(const fs::path& folder, const fs::path& log, Strings& missing) {
+    const int status =
+        runWords({"cppcheck", "--project=" + (folder / "compile_commands.json").string(),
+                  "--check-config", "--template={file}:{line}:{id}:{message}"},
+                 log);
+    std::ifstream in(log);
+    missing.clear();
+    for (std::string line; std::getline(in, line);)
+        if (line.find(":missingInclude") != std::string::npos)
+            missing.push_back(line);
+    return status;
+}
+
 } // namespace
 
-TEST_F(ExampleDatabase, HoldsEveryExampleSourceWithItsProjectsFoldersAndDefinitions) {
+TEST_F(ExampleDatabase, HoldsEachExampleSourceThereByItsNameOnDiskAsCWithItsFoldersAndDefinitions) {
     ASSERT_EQ(result.status, 0) << result.out;
-    EXPECT_EQ(result.err, "");
+    // The station lists drivers\barometer.c, which is not there.
+    EXPECT_EQ(result.err, "Left out of the Compilation Database: "
+                          "C:\\examples\\weather\\station\\drivers\\barometer.c (not found)\n");
     // Windows ignores letter case already: Quorvel.exe writes no overlay.
     const std::string tail =
         std::string("  Creating Compilation Database - ") + database + "\n" +
@@ -91,17 +109,17 @@ TEST_F(ExampleDatabase, HoldsEveryExampleSourceWithItsProjectsFoldersAndDefiniti
 
     // The workspace builds the station as Debug and the display panel as Release64. The CVI
     // installation has no sdk\include: only the folders that exist are named, and the
-    // station names its toolslib folder itself.
+    // station names its toolslib folder itself. "-I" and its folder are two arguments, the
+    // overlay is joined to its option, and every source, CALIB.C too, is compiled as C.
     auto entry = [&](const std::string& folder, const std::string& file, const Strings& dialect,
                      const Strings& includes, const Strings& defines) {
         Strings arguments = dialect;
         for (const std::string& include : includes)
-            arguments.push_back("-I" + pathOf(include));
+            arguments.insert(arguments.end(), {"-I", pathOf(include)});
         arguments.insert(arguments.end(), defines.begin(), defines.end());
         if (!underWine())
-            arguments.insert(arguments.end(), {"-ivfsoverlay", pathOf(overlay)});
-        arguments.push_back("-c");
-        arguments.push_back(pathOf(folder + "\\" + file));
+            arguments.push_back("-ivfsoverlay" + pathOf(overlay));
+        arguments.insert(arguments.end(), {"-c", "-x", "c", pathOf(folder + "\\" + file)});
         return nlohmann::json{{"directory", pathOf(folder)},
                               {"arguments", arguments},
                               {"file", pathOf(folder + "\\" + file)}};
@@ -109,52 +127,79 @@ TEST_F(ExampleDatabase, HoldsEveryExampleSourceWithItsProjectsFoldersAndDefiniti
     const std::string cvi = "C:\\examples\\cvi";
     const std::string station = "C:\\examples\\weather\\station";
     const Strings stationFolders = {cvi + "\\toolslib\\toolbox", station + "\\..\\include",
-                                    cvi + "\\include", cvi + "\\include\\ansi"};
+                                    station + "\\..\\shared headers", cvi + "\\include",
+                                    cvi + "\\include\\ansi"};
     const Strings stationDefines = {"-DDEBUG", "-DSTATION_RATE=10", "-DWIN32_LEAN_AND_MEAN"};
     const Strings stationDialect = debugDialect("-std=gnu99");
     const Strings release64 = {"clang",          "--target=x86_64-pc-windows-msvc",
                                "-std=gnu99",     "-D_CVI_=1301",
-                               "-D_NI_mswin_=1", "-D_NI_mswin64_=1"};
+                               "-D_NI_mswin_=1", "-D_WIN32=1",
+                               "-D_WIN64=1",     "-D_M_X64=100",
+                               "-D_M_AMD64=100", "-D_NI_mswin64_=1"};
+    auto stationEntry = [&](const std::string& file) {
+        return entry(station, file, stationDialect, stationFolders, stationDefines);
+    };
+    // The project lists drivers\hygrometer.c, which is Hygrometer.c on disk: a host whose
+    // names heed letter case gets the name it has there, Windows finds the one listed.
     const nlohmann::json expected = nlohmann::json::array(
-        {entry(station, "main.c", stationDialect, stationFolders, stationDefines),
-         entry(station, "sampling.c", stationDialect, stationFolders, stationDefines),
-         entry(station, "drivers\\anemometer.c", stationDialect, stationFolders, stationDefines),
+        {stationEntry("main.c"), stationEntry("sampling.c"), stationEntry("CALIB.C"),
+         stationEntry("drivers\\anemometer.c"),
+         stationEntry(underWine() ? "drivers\\hygrometer.c" : "drivers\\Hygrometer.c"),
          entry("C:\\examples\\weather\\display panel", "panel.c", release64,
                {cvi + "\\toolslib\\toolbox", cvi + "\\include", cvi + "\\include\\ansi"}, {})});
     EXPECT_EQ(entries(), expected);
 }
 
-TEST_F(ExampleDatabase, LetsClangdParseEveryExampleSourceWithoutAnError) {
+TEST_F(ExampleDatabase, LetsClangdParseAndCppcheckLoadEveryExampleSource) {
     if (underWine())
         GTEST_SKIP() << "the database of Quorvel.exe holds Windows paths, for Windows tools";
     ASSERT_EQ(result.status, 0) << result.out;
     const nlohmann::json written = entries();
-    ASSERT_EQ(written.size(), 4u);
-    const fs::path log = box.host("C:\\clangd.log");
+    ASSERT_EQ(written.size(), 6u);
+    const fs::path log = box.host("C:\\tool.log");
     for (const auto& item : written) {
         const std::string file = item["file"];
         EXPECT_EQ(clangdCheck(file, box.host("C:\\out"), log), 0) << textOf(log);
     }
+    // cppcheck loads the whole database and finds every header of ours but one: it reads no
+    // case overlay, so "Station.h", which is station.h on disk, is missing to it on Linux.
+    Strings missing;
+    EXPECT_EQ(cppcheckConfig(box.host("C:\\out"), log, missing), 0) << textOf(log);
+    EXPECT_NE(textOf(log).find("6/6 files checked"), std::string::npos) << textOf(log);
+    EXPECT_EQ(missing, Strings{written[3]["file"].get<std::string>() +
+                               ":2:missingInclude:Include file: \"Station.h\" not found."})
+        << textOf(log);
 
-    // The check has teeth: without the project's definition, or built as the 32-bit Debug of
-    // before, the same sources fail.
+    // The checks have teeth: without the project's definition, built as the 32-bit Debug of
+    // before, with CALIB.C left to its name's language or "-I" joined to a folder with a
+    // blank, the same sources fail.
     nlohmann::json lost = written;
     for (auto& item : lost) {
-        auto& arguments = item["arguments"];
-        arguments.erase(std::remove(arguments.begin(), arguments.end(), "-DSTATION_RATE=10"),
-                        arguments.end());
+        Strings arguments;
+        for (const std::string& argument : item["arguments"].get<Strings>()) {
+            if (argument == "-DSTATION_RATE=10" || argument == "-x" || argument == "c")
+                continue;
+            if (!arguments.empty() && arguments.back() == "-I")
+                arguments.back() += argument;
+            else
+                arguments.push_back(argument);
+        }
+        item["arguments"] = arguments;
     }
-    lost[3]["arguments"] = debugDialect("-std=gnu99");
-    lost[3]["arguments"].insert(lost[3]["arguments"].end(), written[3]["arguments"].begin() + 6,
-                                written[3]["arguments"].end());
+    lost[5]["arguments"] = debugDialect("-std=gnu99");
+    lost[5]["arguments"].insert(lost[5]["arguments"].end(), written[5]["arguments"].begin() + 10,
+                                written[5]["arguments"].end());
     box.writeFile("C:\\lost\\compile_commands.json", lost.dump());
-    EXPECT_NE(clangdCheck(written[1]["file"], box.host("C:\\lost"), log), 0);
-    EXPECT_NE(textOf(log).find("STATION_RATE must come from the project's compiler defines"),
-              std::string::npos)
-        << textOf(log);
-    EXPECT_NE(clangdCheck(written[3]["file"], box.host("C:\\lost"), log), 0);
-    EXPECT_NE(textOf(log).find("the workspace builds the display panel as Release64"),
-              std::string::npos)
+    const std::vector<std::pair<int, std::string>> failures = {
+        {1, "STATION_RATE must come from the project's compiler defines"},
+        {2, "invalid argument '-std=gnu99' not allowed with 'C++'"},
+        {5, "the workspace builds the display panel as Release64"}};
+    for (const auto& [index, message] : failures) {
+        EXPECT_NE(clangdCheck(lost[index]["file"], box.host("C:\\lost"), log), 0) << message;
+        EXPECT_NE(textOf(log).find(message), std::string::npos) << textOf(log);
+    }
+    cppcheckConfig(box.host("C:\\lost"), log, missing);
+    EXPECT_NE(textOf(log).find("Include file: \"units.h\" not found."), std::string::npos)
         << textOf(log);
 }
 
@@ -163,9 +208,9 @@ TEST_F(ExampleDatabase, FindsAHeaderNamedInAnotherCaseThroughTheOverlayAsClangWa
         GTEST_SKIP() << "Windows ignores letter case itself: Quorvel.exe writes no overlay";
     ASSERT_EQ(result.status, 0) << result.out;
     const nlohmann::json written = entries();
-    ASSERT_EQ(written.size(), 4u);
+    ASSERT_EQ(written.size(), 6u);
     // drivers\anemometer.c includes "Station.h", which is station.h on disk.
-    const nlohmann::json& anemometer = written[2];
+    const nlohmann::json& anemometer = written[3];
     const fs::path log = box.host("C:\\clang.log");
 
     Strings arguments = anemometer["arguments"];
@@ -182,13 +227,30 @@ TEST_F(ExampleDatabase, FindsAHeaderNamedInAnotherCaseThroughTheOverlayAsClangWa
     nlohmann::json plain = written;
     for (auto& item : plain) {
         auto& words = item["arguments"];
-        const auto at = std::find(words.begin(), words.end(), "-ivfsoverlay");
+        const auto at = std::find(words.begin(), words.end(), "-ivfsoverlay" + pathOf(overlay));
         ASSERT_NE(at, words.end()) << words.dump();
-        words.erase(at, at + 2);
+        words.erase(at);
     }
     box.writeFile("C:\\plain\\compile_commands.json", plain.dump());
     EXPECT_NE(clangdCheck(anemometer["file"], box.host("C:\\plain"), log), 0);
     EXPECT_NE(textOf(log).find("'Station.h' file not found"), std::string::npos) << textOf(log);
+}
+
+TEST_F(ExampleDatabase, ThatWouldReplaceTheWorkspaceEndsTheRunBeforeAnythingIsWritten) {
+    // Windows finds the workspace whatever the letter case; a host whose names heed it only
+    // as it is spelt.
+    const std::string named = std::string("C:\\examples\\weather\\station\\..\\") +
+                              (underWine() ? "WEATHER.CWS" : "weather.cws");
+    box.makeFolder("C:\\again");
+    const RunResult again = box.run(
+        {"C:\\examples\\weather\\weather.cws", "C:\\examples\\cvi", "C:\\again", "-cdb", named});
+    EXPECT_EQ(again.status, 1);
+    EXPECT_EQ(again.out, "");
+    EXPECT_EQ(again.err, "Not written: the Compilation Database " + named +
+                             " would replace the workspace C:\\examples\\weather\\weather.cws\n");
+    EXPECT_TRUE(fs::is_empty(box.host("C:\\again")));
+    EXPECT_EQ(box.readFile("C:\\examples\\weather\\weather.cws"),
+              textOf(fs::path(EXAMPLES_FOLDER) / "weather" / "weather.cws"));
 }
 
 namespace {
@@ -245,12 +307,13 @@ TEST_F(ForeignFolders, LeaveTheSourceItsEntryWithoutThemAndClangdChecksIt) {
     if (underWine()) {
         // Windows paths are the tools' own, on a drive that exists or not.
         EXPECT_EQ(result.err.find("e:\\_Projects"), std::string::npos) << result.err;
-        EXPECT_NE(std::find(arguments.begin(), arguments.end(),
-                            "-Ie:\\_Projects\\PersonalDev\\cwsw_lib\\include"),
-                  arguments.end())
-            << arguments.dump();
-        EXPECT_NE(std::find(arguments.begin(), arguments.end(), "-IC:\\ws\\inc"), arguments.end())
-            << arguments.dump();
+        for (const Strings& include :
+             {Strings{"-I", "e:\\_Projects\\PersonalDev\\cwsw_lib\\include"},
+              Strings{"-I", "C:\\ws\\inc"}})
+            EXPECT_NE(
+                std::search(arguments.begin(), arguments.end(), include.begin(), include.end()),
+                arguments.end())
+                << arguments.dump();
         return;
     }
     EXPECT_EQ(result.err,
@@ -265,8 +328,9 @@ TEST_F(ForeignFolders, LeaveTheSourceItsEntryWithoutThemAndClangdChecksIt) {
                   korean + " (cannot be written as UTF-8)\n");
     const std::string file = box.host("C:\\ws\\main.c").string();
     Strings expected = debugDialect("-std=gnu89");
-    expected.insert(expected.end(), {"-I" + box.host("C:\\ws\\inc").string(), "-DRATE=10",
-                                     "-ivfsoverlay", box.host(overlay).string(), "-c", file});
+    expected.insert(expected.end(),
+                    {"-I", box.host("C:\\ws\\inc").string(), "-DRATE=10",
+                     "-ivfsoverlay" + box.host(overlay).string(), "-c", "-x", "c", file});
     EXPECT_EQ(written[0], (nlohmann::json{{"directory", box.host("C:\\ws").string()},
                                           {"arguments", expected},
                                           {"file", file}}));

@@ -7,5 +7,7 @@
 
 int sample(void);
 int wind(void);
+int humidity(void);
+int calibrate(const void *table, int count);
 
 #endif
