@@ -68,8 +68,8 @@ void applyOptions(const std::vector<std::string>& args, WorkspaceConverter& conv
             converter.setCompilerPersonality(makeAbsolute(value, host));
         else if (option == "-ext")
             converter.addExtensions(value);
-        else if (option == "-cdb")
-            converter.setCompilationDatabase(makeAbsolute(value, host));
+        else if (option == "-cdb" || option == "-cdbappend")
+            converter.setCompilationDatabase(makeAbsolute(value, host), option == "-cdbappend");
         else if (option == "-cdbconfig")
             converter.setDatabaseConfiguration(value);
     }

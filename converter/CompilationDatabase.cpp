@@ -43,13 +43,10 @@ std::vector<std::string> cviHeaderFolders(const std::string& cviDir, const CviBu
     return folders;
 }
 
-std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source, const CviBuild& build,
-                                               const std::vector<std::string>& cviFolders,
-                                               const std::string& overlayPath, DiskNames& disk,
-                                               platform::Host& host, LeftOut& leftOut,
-                                               std::vector<std::string>& searched) {
-    // The entry stands or falls with the source's own paths: tools match a file to its entry
-    // by the name on the disk, and refuse a database that names one that is not there.
+std::optional<SourcePaths> sourcePathsOf(const CompileSource& source, DiskNames& disk,
+                                         platform::Host& host, LeftOut& leftOut) {
+    // Tools match a file to its entry by the name on the disk, and refuse a database that
+    // names one that is not there.
     const std::string listed = withoutDotParts(source.file);
     if (const platform::Utf8Path given = host.utf8PathOf(listed);
         const auto* why = std::get_if<platform::NoUtf8Path>(&given)) {
@@ -75,9 +72,22 @@ std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source, cons
                     "project folder " + folder + ": " + reasonForNoUtf8Path(folder, *why));
         return std::nullopt;
     }
+    return SourcePaths{std::get<std::string>(std::move(file)),
+                       std::get<std::string>(std::move(directory))};
+}
+
+std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source, const CviBuild& build,
+                                               const std::vector<std::string>& cviFolders,
+                                               const std::string& overlayPath, DiskNames& disk,
+                                               platform::Host& host, LeftOut& leftOut,
+                                               std::vector<std::string>& searched) {
+    // The entry stands or falls with the source's own paths.
+    std::optional<SourcePaths> paths = sourcePathsOf(source, disk, host, leftOut);
+    if (!paths)
+        return std::nullopt;
     DatabaseEntry entry;
-    entry.directory = std::get<std::string>(std::move(directory));
-    entry.file = std::get<std::string>(std::move(file));
+    entry.directory = std::move(paths->directory);
+    entry.file = std::move(paths->file);
     if (const std::string own = folderOf(source.file); !own.empty())
         searched.push_back(withoutTrailingSeparator(own));
     entry.arguments.emplace_back("clang");
@@ -92,7 +102,12 @@ std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source, cons
         else {
             entry.arguments.emplace_back("-I");
             entry.arguments.push_back(std::get<std::string>(path));
-            searched.push_back(withoutTrailingSeparator(includeFolder));
+            // Clang searches a relative folder from the entry's directory.
+            const bool relative = includeFolder[0] != '\\' && includeFolder[0] != '/' &&
+                                  (includeFolder.size() < 2 || includeFolder[1] != ':');
+            searched.push_back(withoutTrailingSeparator(
+                relative ? host.windowsPathOf(entry.directory) + "\\" + includeFolder
+                         : includeFolder));
         }
     };
     // An empty folder or name would leave a bare "-I" or "-D", which takes the next

@@ -28,6 +28,18 @@ struct DatabaseEntry {
 std::vector<std::string> cviHeaderFolders(const std::string& cviDir, const CviBuild& build,
                                           platform::Host& host);
 
+/// The UTF-8 host paths of a source's file and folder.
+struct SourcePaths {
+    std::string file;
+    std::string directory;
+};
+
+/// The paths that source's entry names: its file as the disk spells it (found by disk) and its
+/// project folder, both without "." and ".." parts. Nothing, with why added to leftOut, when
+/// the file is not found or either has no UTF-8 host path.
+std::optional<SourcePaths> sourcePathsOf(const CompileSource& source, DiskNames& disk,
+                                         platform::Host& host, LeftOut& leftOut);
+
 /// The entry of source: "clang", the CVI dialect flags of build, "-I" and the folder per
 /// include folder of its project then per CVI header folder, "-D" per definition of build,
 /// with overlayPath (a UTF-8 host path, when not empty) "-ivfsoverlay" joined to it, then "-c",

@@ -27,6 +27,8 @@ struct RunFile {
 struct DatabaseInputs {
     /// The database's absolute path, in Windows form.
     std::string path;
+    /// Whether the entries already in the database are kept, but for the sources of this run.
+    bool append = false;
     /// The CVI installation folder, whose header folders every entry searches.
     std::string cviDir;
     /// The projects read, in the order read.

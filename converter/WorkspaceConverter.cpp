@@ -103,7 +103,7 @@ DatabaseInputs WorkspaceConverter::readDatabaseInputs(const std::vector<ReadProj
         // In the order of the project lines, as the project list itself.
         named = readWorkspaceConfigurations(workspace);
     }
-    DatabaseInputs inputs{compilationDatabase, cviDir, {}, {}};
+    DatabaseInputs inputs{compilationDatabase, appendDatabase, cviDir, {}, {}};
     if (sourceIsWorkspace())
         inputs.runFiles.push_back({"the workspace", sourcePath});
     for (const ReadProject& project : projects)
@@ -137,15 +137,15 @@ DatabaseInputs WorkspaceConverter::readDatabaseInputs(const std::vector<ReadProj
 int WorkspaceConverter::run() {
     try {
         const std::vector<ReadProject> projects = readProjects(readProjectList());
-        std::optional<DatabaseInputs> database;
+        std::optional<CompilationDatabaseStep> database;
         if (!compilationDatabase.empty()) {
-            database = readDatabaseInputs(projects);
-            if (!mayWriteCompilationDatabase(*database, host, log))
+            database.emplace(readDatabaseInputs(projects), host, log);
+            if (!database->prepare())
                 return 1;
         }
         writeProjectFile();
         if (database)
-            writeCompilationDatabase(*database, host, log);
+            database->write();
         printLine("Corvane/Corvane++ Project Completed!");
         return 0;
     } catch (const AsciiReaderError& error) {

@@ -36,8 +36,12 @@ public:
     void setMessagePersonality(const std::string& value) { messagePersonality = value; }
     void setAnalyserPersonality(const std::string& value) { analyserPersonality = value; }
     void setCompilerPersonality(const std::string& value) { compilerPersonality = value; }
-    /// Asks for a compilation database at the absolute path value as well.
-    void setCompilationDatabase(const std::string& value) { compilationDatabase = value; }
+    /// Asks for a compilation database at the absolute path value as well; with append, one
+    /// that keeps the entries already there but for this run's sources.
+    void setCompilationDatabase(const std::string& value, bool append = false) {
+        compilationDatabase = value;
+        appendDatabase = append;
+    }
     /// Asks the compilation database to describe the configuration named value for every
     /// project that has it.
     void setDatabaseConfiguration(const std::string& value) { databaseConfiguration = value; }
@@ -50,6 +54,8 @@ public:
     std::string getCompilerPersonality() const { return compilerPersonality; }
     /// The compilation database's path; empty when none is asked for.
     std::string getCompilationDatabase() const { return compilationDatabase; }
+    /// Whether the compilation database keeps the entries already in it ("-cdbappend").
+    bool getAppendDatabase() const { return appendDatabase; }
     /// The configuration named with "-cdbconfig"; empty when none is.
     std::string getDatabaseConfiguration() const { return databaseConfiguration; }
     const std::vector<std::string>& getExtensions() const { return extensions; }
@@ -105,6 +111,7 @@ private:
     std::string compilerPersonality;
     std::vector<std::string> extensions;
     std::string compilationDatabase;
+    bool appendDatabase = false;
     std::string databaseConfiguration;
     platform::Host& host;
     RunLog log;

@@ -432,6 +432,12 @@ TEST_F(Database, OptionIsMadeAbsoluteAndFollowsTheRulesOfTheOthers) {
     WorkspaceConverter converter("C:\\ws\\all.cws", "C:\\cvi", "C:\\out", host, console);
     applyOptions({"s", "c", "d", "-cdbconfig", "Release64", "-cdbconfig"}, converter, host);
     EXPECT_EQ(converter.getDatabaseConfiguration(), "Release64");
+    // -cdb and -cdbappend are one setting: the later counts, path and all.
+    for (const auto& [first, second] : {std::pair{"-cdb", "-cdbappend"}, {"-cdbappend", "-cdb"}}) {
+        applyOptions({"s", "c", "d", first, "a.json", second, "b.json"}, converter, host);
+        EXPECT_EQ(converter.getCompilationDatabase(), "C:\\ws\\b.json");
+        EXPECT_EQ(converter.getAppendDatabase(), second == std::string("-cdbappend"));
+    }
 }
 
 TEST_F(Database, NamesEachSourceAsTheDiskSpellsItAndLeavesOutOneThatIsNotThere) {
