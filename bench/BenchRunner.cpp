@@ -110,14 +110,15 @@ std::filesystem::path BenchRunner::projectFile(const Input& input,
 }
 
 ChildRun BenchRunner::convert(const Input& input, const std::filesystem::path& folder,
-                              bool withDatabase) {
+                              bool withDatabase, bool append) {
     // Every run writes D:\out, drive D: being a folder of its own: the files of all runs
     // match byte for byte, and no run makes its folders where an earlier one deleted
     // (ext4 passes over recently freed inodes one by one when it allocates).
     std::filesystem::create_directories(folder / "out");
     std::vector<std::string> command = {options.quorvel, input.source, "C:\\cvi", "D:\\out"};
     if (withDatabase)
-        command.insert(command.end(), {"-cdb", "D:\\out\\compile_commands.json"});
+        command.insert(command.end(),
+                       {append ? "-cdbappend" : "-cdb", "D:\\out\\compile_commands.json"});
     const ChildRun run = runChild(
         command, options.work.string(),
         {{"QUORVEL_DRIVE_C", options.work.string()}, {"QUORVEL_DRIVE_D", folder.string()}});
@@ -174,21 +175,23 @@ ChildRun BenchRunner::reference(const std::vector<std::string>& command) {
     return run;
 }
 
-void BenchRunner::makeSourcesOf(const std::filesystem::path& database) {
-    std::ifstream file(database);
-    const std::string key = "    \"file\": \"";
+void BenchRunner::makeSourcesOf(const std::filesystem::path& projectFile) {
+    std::ifstream file(projectFile);
     std::string line;
     while (std::getline(file, line)) {
-        if (line.compare(0, key.size(), key) != 0)
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        // A section's file lines are the ones that are neither keys nor markers; the
+        // database's entries are its C sources.
+        const bool cSource = line.size() > 2 && (line.compare(line.size() - 2, 2, ".c") == 0 ||
+                                                 line.compare(line.size() - 2, 2, ".C") == 0);
+        if (!cSource || line.find('=') != std::string::npos)
             continue;
-        // The generated paths hold no quote or control byte: only "\\" is escaped.
-        std::string path;
-        for (std::size_t i = key.size(); i < line.size() && line[i] != '"'; ++i)
-            path += line[i] == '\\' ? line[++i] : line[i];
+        if (line.compare(0, 3, "C:\\") != 0)
+            throw std::runtime_error("a generated source lies outside drive C: " + line);
+        std::string path = options.work.string() + "/" + line.substr(3);
+        std::replace(path.begin(), path.end(), '\\', '/');
         const std::filesystem::path source(path);
-        const std::string work = options.work.string() + "/";
-        if (path.compare(0, work.size(), work) != 0)
-            throw std::runtime_error("a generated source lies outside the work folder: " + path);
         std::filesystem::create_directories(source.parent_path());
         std::ofstream{source};
     }
@@ -259,11 +262,9 @@ bool BenchRunner::wholeConversion() {
 }
 
 bool BenchRunner::conversionWithDatabase(const Input& input, const std::string& label) {
-    // The generated projects name sources that are not there, and the overlay lists the
-    // folders that hold them: they are made first, empty, from a first run's database.
-    const std::filesystem::path first = outFolder(input, "cdbfirst");
-    convert(input, first, true);
-    makeSourcesOf(first / "out" / "compile_commands.json");
+    // The generated projects name sources that are not there, which the database leaves out:
+    // they are made first, empty, from the finished conversion's project file.
+    makeSourcesOf(projectFile(input, outFolder(input, "done")));
     const std::filesystem::path done = outFolder(input, "cdbdone");
     convert(input, done, true);
     const std::string finished = (done / "out" / ".").string();
@@ -276,13 +277,33 @@ bool BenchRunner::conversionWithDatabase(const Input& input, const std::string& 
     const bool met = ratio <= 1.5;
     row("1 with -cdb / cp -a", label, milliseconds(median(samples[0].seconds)),
         "cp -a " + milliseconds(median(samples[1].seconds)), ratio, "<= 1.5", met);
+    // Appending into a database that holds every entry of the run already: each is read back
+    // and replaced, against a plain -cdb run.
+    auto appended = [&] {
+        const std::filesystem::path folder = freshFolder(input, "cdbappend");
+        std::filesystem::create_directories(folder / "out");
+        std::filesystem::copy_file(done / "out" / "compile_commands.json",
+                                   folder / "out" / "compile_commands.json");
+        const ChildRun run = convert(input, folder, true, true);
+        if (std::filesystem::file_size(folder / "out" / "compile_commands.json") !=
+            std::filesystem::file_size(done / "out" / "compile_commands.json"))
+            throw std::runtime_error("appending " + input.source +
+                                     " to its own database changed it");
+        return run;
+    };
+    const auto appends =
+        interleaved(options.runs, {appended, [&] { return timedConversion(input, true); }}, settle);
+    const double appendRatio = median(roundRatios(appends[0], appends[1]));
+    row("1 -cdbappend / -cdb", label, milliseconds(median(appends[0].seconds)),
+        "-cdb " + milliseconds(median(appends[1].seconds)), appendRatio, "<= 1.5",
+        appendRatio <= 1.5);
     const auto database = std::filesystem::file_size(done / "out" / "compile_commands.json");
     const auto overlay = std::filesystem::file_size(done / "out" / overlayName);
     char sizes[160];
     std::snprintf(sizes, sizeof sizes, "  (large: database %.1f MiB, case overlay %.1f MiB)\n",
                   database / mebibyte, overlay / mebibyte);
     out << sizes;
-    return met;
+    return met && appendRatio <= 1.5;
 }
 
 void BenchRunner::parseThroughput() {

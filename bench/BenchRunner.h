@@ -55,9 +55,10 @@ private:
     std::filesystem::path projectFile(const Input& input,
                                       const std::filesystem::path& folder) const;
     /// Converts input with its destination in folder, with a compilation database (and its
-    /// case overlay) in it when asked; throws when Quorvel fails.
+    /// case overlay) in it when asked, appended to the one there with append; throws when
+    /// Quorvel fails.
     ChildRun convert(const Input& input, const std::filesystem::path& folder,
-                     bool withDatabase = false);
+                     bool withDatabase = false, bool append = false);
     /// Converts input once into its "done" folder and checks the project file against
     /// the generated figures; the timed runs must match it byte for byte.
     void convertFinished(const Input& input);
@@ -72,9 +73,9 @@ private:
     bool wholeConversion();
     /// The large conversion with -cdb against cp -a of its output; prints the overlay's size.
     bool conversionWithDatabase(const Input& input, const std::string& label);
-    /// Makes every source that the database names, empty; throws for one outside the work
-    /// folder.
-    void makeSourcesOf(const std::filesystem::path& database);
+    /// Makes every C source that the Corvane project file lists, empty; throws for one outside
+    /// drive C:, the work folder.
+    void makeSourcesOf(const std::filesystem::path& projectFile);
     void parseThroughput();
     bool scaling();
     bool peakMemory();

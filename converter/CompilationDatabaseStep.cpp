@@ -72,7 +72,8 @@ bool CompilationDatabaseStep::readKeptEntries() {
         log.printError("Not written: the Compilation Database " + inputs.path + " cannot be read");
         return false;
     }
-    std::optional<std::vector<ReadEntry>> entries = readCompilationDatabase(*text);
+    keptText = std::move(*text);
+    std::optional<std::vector<ReadEntry>> entries = readCompilationDatabase(keptText);
     if (!entries) {
         log.printError("Not written: " + inputs.path + " is not a compilation database");
         return false;
@@ -128,8 +129,10 @@ void CompilationDatabaseStep::writeEntries(OutputFile& file) {
             item += entry.text;
             first = false;
             file.write(item);
-            if (overlay)
-                addKeptSearchedFolders(entry);
+            // Only an entry that passes an overlay can name this one.
+            if (overlay && entry.text.find("-ivfsoverlay") != std::string_view::npos)
+                if (std::optional<ReadEntry> whole = readDatabaseEntry(entry.text))
+                    addKeptSearchedFolders(*whole);
         }
     }
     // Entries are written as they are made, never held together: a large workspace's database

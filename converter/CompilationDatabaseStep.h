@@ -57,7 +57,8 @@ private:
     platform::Host& host;
     const RunLog& log;
     std::optional<CaseOverlayPlace> overlay;
-    /// The entries already in an appended database, in order.
+    /// The text of an appended database as it was, and its entries, in order.
+    std::string keptText;
     std::vector<ReadEntry> kept;
     /// What the overlay lists: the folders the entries search, each once, in the order met.
     std::vector<std::string> searchedFolders;

@@ -14,7 +14,7 @@ public:
             return std::nullopt;
         if (!take(']')) {
             do {
-                std::optional<ReadEntry> entry = object();
+                std::optional<ReadEntry> entry = object(false);
                 if (!entry)
                     return std::nullopt;
                 entries.push_back(std::move(*entry));
@@ -28,8 +28,16 @@ public:
         return entries;
     }
 
+    /// The one object the text holds, with its arguments.
+    std::optional<ReadEntry> entry() {
+        std::optional<ReadEntry> read = object(true);
+        skipBlanks();
+        return at == text.size() ? read : std::nullopt;
+    }
+
 private:
-    std::optional<ReadEntry> object() {
+    /// The object that comes next, with its arguments when asked.
+    std::optional<ReadEntry> object(bool withArguments) {
         skipBlanks();
         const std::size_t start = at;
         if (!take('{'))
@@ -61,7 +69,8 @@ private:
                             std::optional<std::string> argument = string();
                             if (!argument)
                                 return std::nullopt;
-                            entry.arguments.push_back(std::move(*argument));
+                            if (withArguments)
+                                entry.arguments.push_back(std::move(*argument));
                         } while (take(','));
                         if (!take(']'))
                             return std::nullopt;
@@ -76,7 +85,7 @@ private:
         }
         if (!directory || !file || !(command || arguments))
             return std::nullopt;
-        entry.text = std::string(text.substr(start, at - start));
+        entry.text = text.substr(start, at - start);
         if (!isAbsolutePath(entry.file))
             entry.file = entry.directory + "/" + entry.file;
         return entry;
@@ -256,4 +265,8 @@ bool isAbsolutePath(const std::string& path) {
 
 std::optional<std::vector<ReadEntry>> readCompilationDatabase(std::string_view text) {
     return JsonReader(text).database();
+}
+
+std::optional<ReadEntry> readDatabaseEntry(std::string_view text) {
+    return JsonReader(text).entry();
 }

@@ -106,7 +106,8 @@ TEST(DatabaseFile, ReadsEscapesAndRefusesWhatIsNotJson) {
     ASSERT_TRUE(entries);
     ASSERT_EQ(entries->size(), 1u);
     EXPECT_EQ((*entries)[0].file, "/w/\xC3\xBC\xF0\x9F\x98\x80.c");
-    EXPECT_EQ((*entries)[0].arguments, (Strings{"-I", "a\"b\\"}));
+    EXPECT_EQ((*entries)[0].text.substr(0, 10), "{\"file\": \"");
+    EXPECT_EQ(readDatabaseEntry((*entries)[0].text)->arguments, (Strings{"-I", "a\"b\\"}));
     EXPECT_EQ(readCompilationDatabase("[]")->size(), 0u);
     for (const char* text : {"", "[", "[]x", "[{\"file\":\"a\",\"directory\":\"b\",\"command\":1}]",
                              "[{\"file\":\"a\",\"directory\":\"b\",\"arguments\":[\"\\ud800\"]}]",
