@@ -146,7 +146,7 @@ brief_fuzz() {
     install_missing "${sanitizer_packages[@]}"
     mkdir -p build/fuzz/logs
     local target log
-    for target in workspace_file project_parser conversion settings_file; do
+    for target in workspace_file project_parser conversion settings_file database_file; do
         log=build/fuzz/logs/$target-brief.log
         if ! fuzz/run.sh "$target" 30 >"$log" 2>&1; then
             tail -n 60 "$log"

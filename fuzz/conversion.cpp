@@ -127,9 +127,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
          {dest + "\\" + name + ".prj", dest + "\\person\\" + name + ".p_s",
           dest + "\\person\\" + name + ".p_a", dest + "\\person\\" + name + ".p_c"})
         projectWide.insert(host.canonical(file));
-    // The compilation database goes where "-cdb" names it, its case overlay beside it.
+    // The compilation database goes where "-cdb" names it, its case overlay beside it; an
+    // appended one is written beside it first.
     if (!settings.getCompilationDatabase().empty()) {
         projectWide.insert(host.canonical(settings.getCompilationDatabase()));
+        if (settings.getAppendDatabase())
+            projectWide.insert(host.canonical(settings.getCompilationDatabase() + ".new"));
         projectWide.insert(host.canonical(caseOverlayPathOf(settings.getCompilationDatabase())));
     }
 
