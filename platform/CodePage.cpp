@@ -4,6 +4,7 @@
 #include <cerrno>
 
 #include "Host.h"
+#include "Utf8.h"
 
 namespace platform {
 
@@ -117,6 +118,21 @@ std::optional<std::string> CodePage::fromUtf8(const std::string& text) {
 
 std::string CodePage::toUtf8ForShowing(const std::string& bytes) {
     return *convert(decoder, bytes, []() -> std::optional<std::string> { return "\xEF\xBF\xBD"; });
+}
+
+std::string CodePage::fromUtf8ForShowing(const std::string& text) {
+    std::string shown;
+    for (std::size_t i = 0; i < text.size();) {
+        // A character at a time, so that one the code page lacks is one "?", not one per byte.
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        const std::string character = text.substr(i, length);
+        const bool whole = isValidUtf8(character);
+        const std::optional<std::string> converted = whole ? fromUtf8(character) : std::nullopt;
+        shown += converted ? *converted : "?";
+        i += whole ? character.size() : 1;
+    }
+    return shown;
 }
 
 } // namespace platform

@@ -32,6 +32,9 @@ public:
     /// Bytes in the code page as UTF-8 for showing, every byte that is not valid in it
     /// shown as U+FFFD.
     std::string toUtf8ForShowing(const std::string& bytes);
+    /// UTF-8 text in the code page for showing, every character that it lacks (and every byte
+    /// that is not valid UTF-8) shown as "?".
+    std::string fromUtf8ForShowing(const std::string& text);
 
 private:
     void close();

@@ -22,6 +22,13 @@ std::string Host::consoleTextOf(const std::string& text) {
     return text;
 }
 
+std::optional<std::vector<FolderEntry>> Host::listFolder(const std::string& folder) {
+    auto listing = readFolder(folder);
+    if (!listing)
+        return std::nullopt;
+    return std::move(listing->entries);
+}
+
 std::vector<std::string> Host::subfolderNames(const std::string& folder) {
     std::vector<std::string> names;
     if (const auto listing = listFolder(folder))

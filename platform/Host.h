@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -28,10 +29,47 @@ enum class NoUtf8Path {
     OtherName,
 };
 
-/// One name in a folder, as Host::listFolder gives it.
+/// One name in a folder, as Host::readFolder gives it.
 struct FolderEntry {
     std::string name;
+    /// What the name leads to, a link followed.
     bool isFolder = false;
+    /// True when the name is a link to what isFolder tells.
+    bool isLink = false;
+};
+
+/// Why a name on disk has no form in a Windows-form path here.
+enum class NoName {
+    /// The code page of the names lacks one of its characters.
+    NotInCodePage,
+    /// It holds a "\", which a Windows-form path would read as a separator.
+    HoldsBackslash,
+};
+
+/// A name on disk that has no form here, as Host::readFolder tells it.
+struct UnnamedEntry {
+    /// The name as the form names take here can show it: a character it lacks as "?".
+    std::string shown;
+    bool isFolder = false;
+    NoName why = NoName::NotInCodePage;
+};
+
+/// The names in a folder, as Host::readFolder gives them.
+struct FolderListing {
+    /// The names in the form names take here, "." and ".." left out, in no set order.
+    std::vector<FolderEntry> entries;
+    /// The names on disk that have no such form, in no set order.
+    std::vector<UnnamedEntry> unnamed;
+};
+
+/// What a folder is on the host however a path reaches it: the file system that holds it and
+/// its number there (POSIX: the device and the inode).
+struct FolderIdentity {
+    std::uint64_t fileSystem = 0;
+    std::uint64_t number = 0;
+    bool operator==(const FolderIdentity& other) const {
+        return fileSystem == other.fileSystem && number == other.number;
+    }
 };
 
 /// The UTF-8 host path of a Windows-form path, or why it has none.
@@ -65,11 +103,17 @@ public:
     /// Creates one folder (its parent must exist) and tells an existing one apart.
     virtual FolderResult makeFolder(const std::string& path) = 0;
 
-    /// The names in a folder, "." and ".." left out, in no set order and in the form names
-    /// take here; a name on disk that has no such form, or that a Windows-form path would
-    /// split, is left out. Nothing when the folder cannot be listed (missing, not a folder,
-    /// unreadable).
-    virtual std::optional<std::vector<FolderEntry>> listFolder(const std::string& folder) = 0;
+    /// The names in a folder, and apart from them those on disk that have no form here.
+    /// Nothing when the folder cannot be listed (missing, not a folder, unreadable).
+    virtual std::optional<FolderListing> readFolder(const std::string& folder) = 0;
+
+    /// The names in a folder that have a form here, as readFolder gives them; nothing when it
+    /// cannot be listed.
+    std::optional<std::vector<FolderEntry>> listFolder(const std::string& folder);
+
+    /// The identity of the folder at path, a link followed; nothing when there is no folder
+    /// there, or on a host that does not tell (Windows, which needs none).
+    virtual std::optional<FolderIdentity> folderIdentity(const std::string& path) = 0;
 
     /// True when the host's file names ignore letter case, as Windows' do.
     virtual bool namesIgnoreCase() const = 0;

@@ -209,14 +209,14 @@ FolderResult PosixHost::makeFolder(const std::string& path) {
     return errno == EEXIST ? FolderResult::AlreadyExists : FolderResult::Failed;
 }
 
-std::optional<std::vector<FolderEntry>> PosixHost::listFolder(const std::string& folder) {
+std::optional<FolderListing> PosixHost::readFolder(const std::string& folder) {
     const auto host = hostPathOf(folder);
     if (!host || host->empty())
         return std::nullopt;
     DIR* listing = opendir(host->c_str());
     if (!listing)
         return std::nullopt;
-    std::vector<FolderEntry> entries;
+    FolderListing names;
     bool failed = false;
     for (;;) {
         errno = 0;
@@ -226,26 +226,43 @@ std::optional<std::vector<FolderEntry>> PosixHost::listFolder(const std::string&
             break;
         }
         const std::string name = found->d_name;
-        // A backslash in a name would read as a separator in every Windows-form path holding it.
-        if (name == "." || name == ".." || name.find('\\') != std::string::npos)
+        if (name == "." || name == "..")
             continue;
-        // A link or a file system that does not tell the kind is asked through the path.
+        // A file system that does not tell the kind, or a link, is asked through the path.
+        const std::string path = *host + "/" + name;
+        struct stat info;
+        const bool isLink =
+            found->d_type == DT_LNK || (found->d_type == DT_UNKNOWN &&
+                                        lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode));
         bool isFolder = found->d_type == DT_DIR;
-        if (found->d_type == DT_UNKNOWN || found->d_type == DT_LNK) {
-            struct stat info;
-            const std::string path = *host + "/" + name;
+        if (isLink || found->d_type == DT_UNKNOWN)
             isFolder = stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-        }
-        if (!codePage) {
-            entries.push_back({name, isFolder});
+        // A backslash in a name would read as a separator in every Windows-form path holding it.
+        if (name.find('\\') != std::string::npos) {
+            names.unnamed.push_back({codePage ? codePage->fromUtf8ForShowing(name) : name, isFolder,
+                                     NoName::HoldsBackslash});
+        } else if (!codePage) {
+            names.entries.push_back({name, isFolder, isLink});
         } else if (auto inCodePage = codePage->fromUtf8(name)) {
-            entries.push_back({std::move(*inCodePage), isFolder});
+            names.entries.push_back({std::move(*inCodePage), isFolder, isLink});
+        } else {
+            names.unnamed.push_back(
+                {codePage->fromUtf8ForShowing(name), isFolder, NoName::NotInCodePage});
         }
     }
     closedir(listing);
     if (failed)
         return std::nullopt;
-    return entries;
+    return names;
+}
+
+std::optional<FolderIdentity> PosixHost::folderIdentity(const std::string& path) {
+    const auto host = hostPathOf(path);
+    struct stat info;
+    if (!host || host->empty() || stat(host->c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
+        return std::nullopt;
+    return FolderIdentity{static_cast<std::uint64_t>(info.st_dev),
+                          static_cast<std::uint64_t>(info.st_ino)};
 }
 
 std::unique_ptr<ByteSource> PosixHost::openForReading(const std::string& path) {

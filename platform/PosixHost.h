@@ -29,8 +29,10 @@ public:
     bool makeDriveCurrent(const std::string& drive) override;
     bool exists(const std::string& path) override;
     FolderResult makeFolder(const std::string& path) override;
-    /// With a code page, a name that it cannot write is left out.
-    std::optional<std::vector<FolderEntry>> listFolder(const std::string& folder) override;
+    /// A name that the code page cannot write, or that holds a "\", is unnamed.
+    std::optional<FolderListing> readFolder(const std::string& folder) override;
+    /// The device and inode of the folder.
+    std::optional<FolderIdentity> folderIdentity(const std::string& path) override;
     bool namesIgnoreCase() const override { return false; }
     std::unique_ptr<ByteSource> openForReading(const std::string& path) override;
     std::unique_ptr<ByteSink> openForWriting(const std::string& path) override;

@@ -125,7 +125,7 @@ public:
                                                       : FolderResult::Failed;
     }
 
-    std::optional<std::vector<FolderEntry>> listFolder(const std::string& folder) override {
+    std::optional<FolderListing> readFolder(const std::string& folder) override {
         if (namesNothing(folder) || folder.empty())
             return std::nullopt;
         const DWORD attributes = GetFileAttributesA(folder.c_str());
@@ -134,24 +134,34 @@ public:
         const char last = folder.back();
         const std::string pattern =
             folder + (last == '\\' || last == '/' || last == ':' ? "*" : "\\*");
-        std::vector<FolderEntry> entries;
+        FolderListing names;
         WIN32_FIND_DATAA found;
         const HANDLE search = FindFirstFileA(pattern.c_str(), &found);
         if (search == INVALID_HANDLE_VALUE)
             // A drive root holds no "." or "..": empty, it has nothing to find.
-            return GetLastError() == ERROR_FILE_NOT_FOUND ? std::optional(entries) : std::nullopt;
+            return GetLastError() == ERROR_FILE_NOT_FOUND ? std::optional(names) : std::nullopt;
         do {
             const std::string name = found.cFileName;
-            // The ANSI API shows a character that the code page lacks as "?", naming nothing.
-            if (name == "." || name == ".." || name.find('?') != std::string::npos)
+            const bool isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+            if (name == "." || name == "..")
                 continue;
-            entries.push_back({name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+            // The ANSI API shows a character that the code page lacks as "?", naming nothing.
+            if (name.find('?') != std::string::npos)
+                names.unnamed.push_back({name, isFolder, NoName::NotInCodePage});
+            else
+                names.entries.push_back(
+                    {name, isFolder, (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0});
         } while (FindNextFileA(search, &found));
         const bool complete = GetLastError() == ERROR_NO_MORE_FILES;
         FindClose(search);
         if (!complete)
             return std::nullopt;
-        return entries;
+        return names;
+    }
+
+    // Only the case overlay asks, and Windows, whose names ignore case, writes none.
+    std::optional<FolderIdentity> folderIdentity(const std::string&) override {
+        return std::nullopt;
     }
 
     bool namesIgnoreCase() const override { return true; }

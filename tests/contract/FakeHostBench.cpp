@@ -29,6 +29,10 @@ public:
     }
 
     void putFolder(const std::string& path) override { host.addFolder(path); }
+    bool putLink(const std::string& path, const std::string& target, std::string&) override {
+        host.addLink(path, target);
+        return true;
+    }
     void putFile(const std::string& path, const std::string& bytes) override {
         host.addFile(path, bytes);
     }

@@ -35,6 +35,14 @@ public:
     virtual bool leaveEveryDrive(std::string& whyNot) = 0;
 
     virtual void putFolder(const std::string& path) = 0;
+    /// Makes a link at path to the folder target; false, with the reason in whyNot, where the
+    /// host's folders have no identity to compare (Windows).
+    virtual bool putLink(const std::string& path, const std::string& target, std::string& whyNot) {
+        (void)path;
+        (void)target;
+        whyNot = "this host tells no identity of a folder";
+        return false;
+    }
     virtual void putFile(const std::string& path, const std::string& bytes) = 0;
     /// The bytes of the file under path; nothing when there is no file.
     virtual std::optional<std::string> bytesOf(const std::string& path) = 0;

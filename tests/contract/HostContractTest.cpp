@@ -185,6 +185,31 @@ TEST_P(HostContract, AFolderListsTheNamesOfItsFilesAndFolders) {
     EXPECT_EQ(host.exists(on(C, "\\PROJ\\A.C")), host.namesIgnoreCase());
 }
 
+TEST_P(HostContract, AFolderIsKnownByWhatItIsHoweverAPathReachesIt) {
+    bench->putFile(on(C, "\\proj\\Sub\\deep.h"), "x");
+    std::string whyNot;
+    if (!bench->putLink(on(C, "\\proj\\up"), on(C, "\\"), whyNot))
+        GTEST_SKIP() << whyNot;
+    platform::Host& host = bench->start(on(C, "\\"));
+    const auto proj = host.folderIdentity(on(C, "\\proj"));
+    ASSERT_TRUE(proj);
+    for (const std::string& path :
+         {lower(C) + ":\\proj\\", std::string("proj"), on(C, "\\proj\\Sub\\..")})
+        EXPECT_TRUE(host.folderIdentity(path) == proj) << path;
+    EXPECT_FALSE(host.folderIdentity(on(C, "\\proj\\Sub")) == proj);
+    // A link has the identity of the folder it leads to, and lists as a link.
+    EXPECT_TRUE(host.folderIdentity(on(C, "\\proj\\up")) == host.folderIdentity(on(C, "\\")));
+    EXPECT_EQ(host.folderIdentity(on(C, "\\proj\\Sub\\deep.h")), std::nullopt);
+    EXPECT_EQ(host.folderIdentity(on(C, "\\gone")), std::nullopt);
+    const auto listing = host.listFolder(on(C, "\\proj"));
+    ASSERT_TRUE(listing);
+    std::vector<std::pair<std::string, bool>> links;
+    for (const auto& entry : *listing)
+        links.emplace_back(entry.name, entry.isLink);
+    std::sort(links.begin(), links.end());
+    EXPECT_EQ(links, (std::vector<std::pair<std::string, bool>>{{"Sub", false}, {"up", true}}));
+}
+
 TEST_P(HostContract, AFolderIsMadeOneLevelAtATimeAndAnExistingOneToldApart) {
     bench->putFile(on(C, "\\plain"), "x");
     platform::Host& host = bench->start(on(C, "\\proj"));
@@ -328,4 +353,11 @@ TEST_P(HostContract, ANameThatIsNotValidInTheCodePageNamesNothing) {
     bench->putFile(on(C, "\\proj\\\xE6\xB8\xA9.h"), "x");
     bench->putFile(on(C, "\\proj\\\xC3\xBC.h"), "x");
     EXPECT_EQ(sorted(host.listFolder(on(C, "\\proj"))), (Listing{{"\xFC.h", false}}));
+    // It is told apart, as the code page can show it.
+    const auto listing = host.readFolder(on(C, "\\proj"));
+    ASSERT_TRUE(listing);
+    const auto& unnamed = listing->unnamed;
+    ASSERT_EQ(unnamed.size(), 1u);
+    EXPECT_EQ(unnamed[0].shown, "?.h");
+    EXPECT_EQ(unnamed[0].why, platform::NoName::NotInCodePage);
 }

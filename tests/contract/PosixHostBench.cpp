@@ -57,6 +57,10 @@ public:
     }
 
     void putFolder(const std::string& path) override { fs::create_directories(hostPath(path)); }
+    bool putLink(const std::string& path, const std::string& target, std::string&) override {
+        fs::create_directory_symlink(hostPath(target), hostPath(path));
+        return true;
+    }
     void putFile(const std::string& path, const std::string& bytes) override {
         const fs::path file = hostPath(path);
         fs::create_directories(file.parent_path());

@@ -175,32 +175,68 @@ platform::FolderResult FakeHost::makeFolder(const std::string& path) {
     return platform::FolderResult::Created;
 }
 
-std::optional<std::vector<platform::FolderEntry>> FakeHost::listFolder(const std::string& folder) {
+std::optional<platform::FolderListing> FakeHost::readFolder(const std::string& folder) {
     const std::string key = canonical(folder);
     if (key.empty() || !folders.count(key) || unlistableFolders.count(key))
         return std::nullopt;
     listedFolders.push_back(key);
     const std::string prefix = key.back() == '\\' ? key : key + "\\";
-    std::vector<platform::FolderEntry> entries;
+    platform::FolderListing listing;
+    std::vector<platform::FolderEntry>& entries = listing.entries;
     // Paths below the folder sort together after it; the names directly below hold no
     // further separator.
-    auto collect = [&](const std::string& path, bool isFolder) {
+    auto collect = [&](const std::string& path, bool isFolder, bool isLink) {
         if (path.compare(0, prefix.size(), prefix) != 0)
             return false;
         const std::string name = path.substr(prefix.size());
         if (!name.empty() && name.find('\\') == std::string::npos)
-            entries.push_back({name, isFolder});
+            entries.push_back({name, isFolder, isLink});
         return true;
     };
-    for (auto it = folders.lower_bound(prefix); it != folders.end() && collect(*it, true); ++it) {
-    }
-    for (auto it = files.lower_bound(prefix); it != files.end() && collect(it->first, false);
+    for (auto it = folders.lower_bound(prefix); it != folders.end() && collect(*it, true, false);
          ++it) {
+    }
+    for (auto it = files.lower_bound(prefix); it != files.end() && collect(it->first, false, false);
+         ++it) {
+    }
+    for (auto it = links.lower_bound(prefix);
+         it != links.end() && collect(it->first, folders.count(it->second) > 0, true); ++it) {
     }
     // An order of its own, as real file systems have: no caller may count on byte order.
     std::sort(entries.begin(), entries.end(),
               [](const auto& a, const auto& b) { return a.name > b.name; });
-    return entries;
+    if (const auto unnamed = unnamedEntries.find(key); unnamed != unnamedEntries.end())
+        listing.unnamed = unnamed->second;
+    return listing;
+}
+
+std::optional<platform::FolderIdentity> FakeHost::folderIdentity(const std::string& path) {
+    std::string key = canonical(path);
+    if (const auto link = links.find(key); link != links.end())
+        key = link->second;
+    if (key.empty() || !folders.count(key))
+        return std::nullopt;
+    platform::FolderIdentity identity;
+    identity.number = folderNumbers.try_emplace(key, folderNumbers.size() + 1).first->second;
+    // The file system of the nearest folder above (or at) it that has one.
+    std::size_t longest = 0;
+    for (const auto& [top, id] : fileSystems)
+        if (top.size() > longest && key.compare(0, top.size(), top) == 0 &&
+            (key.size() == top.size() || key[top.size()] == '\\' || top.back() == '\\')) {
+            longest = top.size();
+            identity.fileSystem = id;
+        }
+    return identity;
+}
+
+void FakeHost::addLink(const std::string& path, const std::string& target) {
+    const std::string key = canonical(path);
+    addFolder(parentOf(key));
+    links[key] = canonical(target);
+}
+
+void FakeHost::setFileSystem(const std::string& folder, std::uint64_t id) {
+    fileSystems[canonical(folder)] = id;
 }
 
 std::unique_ptr<platform::ByteSource> FakeHost::openForReading(const std::string& path) {

@@ -21,9 +21,11 @@ public:
     bool makeDriveCurrent(const std::string& drive) override;
     bool exists(const std::string& path) override;
     platform::FolderResult makeFolder(const std::string& path) override;
-    /// The folders and files directly in a folder, in byte order; each listing is recorded.
-    std::optional<std::vector<platform::FolderEntry>>
-    listFolder(const std::string& folder) override;
+    /// The folders, files and links directly in a folder, in reverse byte order (an order of its
+    /// own, as real file systems have), and its unnamedEntries; each listing is recorded.
+    std::optional<platform::FolderListing> readFolder(const std::string& folder) override;
+    /// A number of the folder's own (a link's target's), on the file system setFileSystem gave.
+    std::optional<platform::FolderIdentity> folderIdentity(const std::string& path) override;
     /// What ignoresCase says; the host's own names are matched exactly either way.
     bool namesIgnoreCase() const override { return ignoresCase; }
     std::unique_ptr<platform::ByteSource> openForReading(const std::string& path) override;
@@ -42,6 +44,11 @@ public:
     /// Sets the current drive and its current folder ("D:\work").
     void setCurrentFolder(const std::string& folder);
     /// Sets the folder a drive keeps without making it current.
+    /// Makes a link at path to the folder or file target, which its folder lists; paths
+    /// through it name nothing.
+    void addLink(const std::string& path, const std::string& target);
+    /// Puts folder and everything below it on the file system id (0 unless set).
+    void setFileSystem(const std::string& folder, std::uint64_t id);
     void setDriveFolder(const std::string& folder);
 
     bool isFolder(const std::string& path);
@@ -62,6 +69,8 @@ public:
     /// Whether the host answers that its names ignore case: yes, as Windows does, unless a
     /// test says otherwise.
     bool ignoresCase = true;
+    /// The names on disk without a form here that the folder at each canonical path holds.
+    std::map<std::string, std::vector<platform::UnnamedEntry>> unnamedEntries;
     /// Canonical paths that cannot be opened for writing.
     std::set<std::string> failingWrites;
 
@@ -92,3 +101,6 @@ private:
     std::set<std::string> folders;
     std::map<std::string, std::string> files;
 };
+    std::map<std::string, std::string> links;
+    std::map<std::string, std::uint64_t> fileSystems;
+    std::map<std::string, std::uint64_t> folderNumbers;

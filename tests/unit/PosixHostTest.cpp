@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <tuple>
 #include <unistd.h>
 
 #include "PosixHost.h"
@@ -109,20 +110,23 @@ TEST_F(PosixDrives, OnlyTheWindowsNamesHaveTheirSeparatorsTurned) {
     EXPECT_EQ(drives.hostPathOf("E:x\\y"), (root / "c" / "a\\b").string() + "/x/y");
 }
 
-TEST_F(PosixDrives, AListingLeavesOutNamesThatAWindowsPathWouldSplitAndFollowsLinks) {
+TEST_F(PosixDrives, AListingTellsApartNamesThatAWindowsPathWouldSplitAndFollowsLinks) {
     // A backslash in a name would split it in a Windows path; a link to a folder lists as one.
     std::ofstream(root / "c" / "proj" / "a\\b.h") << "x";
     std::ofstream(root / "c" / "proj" / "ok.h") << "x";
     fs::create_directory_symlink(root / "d" / "src", root / "c" / "proj" / "linked");
     auto drives = host(table());
-    auto listing = drives.listFolder("C:\\proj");
+    auto listing = drives.readFolder("C:\\proj");
     ASSERT_TRUE(listing);
-    std::vector<std::pair<std::string, bool>> names;
-    for (const auto& entry : *listing)
-        names.emplace_back(entry.name, entry.isFolder);
+    std::vector<std::tuple<std::string, bool, bool>> names;
+    for (const auto& entry : listing->entries)
+        names.emplace_back(entry.name, entry.isFolder, entry.isLink);
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names,
-              (std::vector<std::pair<std::string, bool>>{{"linked", true}, {"ok.h", false}}));
+    EXPECT_EQ(names, (std::vector<std::tuple<std::string, bool, bool>>{{"linked", true, true},
+                                                                       {"ok.h", false, false}}));
+    ASSERT_EQ(listing->unnamed.size(), 1u);
+    EXPECT_EQ(listing->unnamed[0].shown, "a\\b.h");
+    EXPECT_EQ(listing->unnamed[0].why, platform::NoName::HoldsBackslash);
     EXPECT_FALSE(drives.listFolder("Q:\\proj"));
 }
 
