@@ -62,7 +62,7 @@ demo() {
         tr -d '\r' <"$personality"
     done < <(find "$out" -name '*.p_a' -size +0 | sort)
     echo
-    echo "== C:\\out\\example\\compile_commands.json, for clangd and clang-tidy =="
+    echo "== C:\\out\\example\\compile_commands.json, for clangd, clang-tidy and cppcheck =="
     tr -d '\r' <"$out/compile_commands.json"
 }
 
