@@ -21,7 +21,40 @@ std::string withoutTrailingSeparator(std::string folder) {
     return folder;
 }
 
+/// The parts of a POSIX path between its "/" separators, empty ones left out.
+std::vector<std::string> partsOf(const std::string& path) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (start < path.size()) {
+        std::size_t end = path.find('/', start);
+        if (end == std::string::npos)
+            end = path.size();
+        if (end > start)
+            parts.push_back(path.substr(start, end - start));
+        start = end + 1;
+    }
+    return parts;
+}
+
 } // namespace
+
+std::string sourceArgumentOf(const std::string& file, const std::string& directory) {
+    if (file.empty() || file[0] != '/' || directory.empty() || directory[0] != '/')
+        return file;
+    const std::vector<std::string> fileParts = partsOf(file);
+    const std::vector<std::string> folderParts = partsOf(directory);
+    std::size_t common = 0;
+    while (common < folderParts.size() && common + 1 < fileParts.size() &&
+           fileParts[common] == folderParts[common])
+        ++common;
+    std::string relative;
+    for (std::size_t i = common; i < folderParts.size(); ++i)
+        relative += "../";
+    for (std::size_t i = common; i < fileParts.size(); ++i)
+        relative += fileParts[i] + (i + 1 < fileParts.size() ? "/" : "");
+    // A name that begins with "-" would read as an option.
+    return relative[0] == '-' ? "./" + relative : relative;
+}
 
 std::vector<std::string> cviHeaderFolders(const std::string& cviDir, const CviBuild& build,
                                           platform::Host& host) {
@@ -137,7 +170,7 @@ std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source, cons
         entry.arguments.push_back("-ivfsoverlay" + overlayPath);
     // CVI compiles C alone; clang would read a source named ".C" as C++.
     entry.arguments.insert(entry.arguments.end(), {"-c", "-x", "c"});
-    entry.arguments.push_back(entry.file);
+    entry.arguments.push_back(sourceArgumentOf(entry.file, entry.directory));
     return entry;
 }
 

@@ -40,17 +40,22 @@ struct SourcePaths {
 std::optional<SourcePaths> sourcePathsOf(const CompileSource& source, DiskNames& disk,
                                          platform::Host& host, LeftOut& leftOut);
 
+/// How an entry's last argument names its source file: from the entry's directory where both
+/// are POSIX paths ("main.c", "../lib/x.c"), so that no tool takes it for an option (cppcheck
+/// reads a path that begins with "/D" as a definition); file itself otherwise.
+std::string sourceArgumentOf(const std::string& file, const std::string& directory);
+
 /// The entry of source: "clang", the CVI dialect flags of build, "-I" and the folder per
 /// include folder of its project then per CVI header folder, "-D" per definition of build,
 /// with overlayPath (a UTF-8 host path, when not empty) "-ivfsoverlay" joined to it, then "-c",
-/// "-x", "c" and the file. The file and the directory are named as the disk spells them (found
-/// by disk), without "." and ".." parts. An include folder without a UTF-8 host path and a
-/// definition that cannot be written as UTF-8 are left out of it, the rest kept in order; the
-/// whole entry is nothing when the source is not found or its own file or folder has no UTF-8
-/// host path. Each part left out is added to leftOut; a source left out whole adds its file
-/// and why alone. The folders the entry searches for headers, in Windows form
-/// without a trailing "\" (but a drive root's), are appended to searched: the source's own
-/// folder, then each "-I" folder, in order.
+/// "-x", "c" and the file (as sourceArgumentOf names it). The file and the directory are named as
+/// the disk spells them (found by disk), without "." and ".." parts. An include folder without a
+/// UTF-8 host path and a definition that cannot be written as UTF-8 are left out of it, the rest
+/// kept in order; the whole entry is nothing when the source is not found or its own file or folder
+/// has no UTF-8 host path. Each part left out is added to leftOut; a source left out whole adds its
+/// file and why alone. The folders the entry searches for headers, in Windows form without a
+/// trailing "\" (but a drive root's), are appended to searched: the source's own folder, then each
+/// "-I" folder, in order.
 std::optional<DatabaseEntry> makeDatabaseEntry(const CompileSource& source, const CviBuild& build,
                                                const std::vector<std::string>& cviFolders,
                                                const std::string& overlayPath, DiskNames& disk,

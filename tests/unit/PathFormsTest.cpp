@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
+#include "CompilationDatabase.h"
 #include "WindowsPath.h"
 
 struct DotParts : ::testing::TestWithParam<std::pair<const char*, const char*>> {};
@@ -17,3 +20,20 @@ INSTANTIATE_TEST_SUITE_P(
                       std::pair{"\\\\srv\\share\\..\\x.c", "\\\\srv\\share\\x.c"},
                       std::pair{"\\a\\..\\..\\b", "\\b"},
                       std::pair{"..\\a\\..\\..\\b", "..\\..\\b"}, std::pair{"C:a\\..\\b", "C:b"}));
+
+struct SourceArgument : ::testing::TestWithParam<std::array<const char*, 3>> {};
+
+// cppcheck reads an argument that begins with "/D" as a definition, and any tool reads one that
+// begins with "-" as an option.
+TEST_P(SourceArgument, NamesAPosixSourceFromItsDirectory) {
+    EXPECT_EQ(sourceArgumentOf(GetParam()[0], GetParam()[1]), GetParam()[2]);
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, SourceArgument,
+                         ::testing::Values(std::array{"/Data/ws/a.c", "/Data/ws", "a.c"},
+                                           std::array{"/Data/ws/drv/b.c", "/Data/ws/", "drv/b.c"},
+                                           std::array{"/Data/cvi/toolslib/t.c", "/Data/ws/main",
+                                                      "../../cvi/toolslib/t.c"},
+                                           std::array{"/D.c", "/", "D.c"},
+                                           std::array{"/ws/-x.c", "/ws", "./-x.c"},
+                                           std::array{"C:\\ws\\a.c", "C:\\ws", "C:\\ws\\a.c"}));
