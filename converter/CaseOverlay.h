@@ -26,11 +26,15 @@ struct OverlayFolder {
     std::vector<std::pair<std::string, std::string>> files;
 };
 
-/// The folders searched (each once, in the order first met) and their subfolders down to
-/// caseOverlayDepth levels (hidden ones, ".git", left out), each listed once, in the order first
-/// met; only those holding files, in byte order of their names. A searched folder that does not
-/// exist is passed over. A folder that cannot be listed, or a folder or file without a UTF-8 host
-/// path, is left out and added to leftOut with why ("folder C:\inc (cannot be listed)").
+/// The folders searched and their subfolders down to caseOverlayDepth levels, each listed once
+/// however it is reached (known by the host's identity of it), in the order first met; only
+/// those holding files, in byte order of their names. The walk goes down real folders on the
+/// searched folder's own file system: hidden ones (".git") are passed over, a link to a folder
+/// is not followed. Names in a folder that differ only in letter case are left out, and so is
+/// every folder at or below such a folder, or below one on the way to a searched folder. A
+/// searched folder that does not exist is passed over. Everything else left out is added to
+/// leftOut with why ("folder C:\inc (cannot be listed)"); a link to a folder that is walked
+/// anyway is not.
 std::vector<OverlayFolder> listCaseOverlay(const std::vector<std::string>& searchedFolders,
                                            platform::Host& host, LeftOut& leftOut);
 

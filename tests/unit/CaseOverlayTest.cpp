@@ -11,9 +11,22 @@
 namespace {
 
 using Strings = std::vector<std::string>;
+using Folders = std::map<std::string, Strings>;
 
-/// The project C:\ws\p.prj (main.c, drivers\wind.c, include folders inc\ and one that is not
-/// there) on a host whose names heed case, with the CVI header folder C:\cvi\include.
+/// The project file C:\ws\p.prj: main.c, drivers\wind.c and the include folders given.
+std::string project(const Strings& includeFolders) {
+    std::string text =
+        cviSourceEntry("main.c") + cviSourceEntry("drivers\\wind.c") + "[Include Paths]\n";
+    for (std::size_t i = 0; i < includeFolders.size(); ++i) {
+        const std::string number = std::to_string(i + 1);
+        text += "Include Path " + number + " Is Rel = False\nInclude Path " + number + " = \"" +
+                includeFolders[i] + "\"\n";
+    }
+    return text;
+}
+
+/// The project C:\ws\p.prj with include folders inc\ and one that is not there, on a host
+/// whose names heed case, with the CVI header folder C:\cvi\include.
 struct Overlay : ::testing::Test {
     FakeHost host;
     std::ostringstream console;
@@ -26,13 +39,8 @@ struct Overlay : ::testing::Test {
         host.ignoresCase = false;
         host.addFolder("C:\\out");
         host.addFile("C:\\cvi\\include\\ansi_c.h", "");
-        host.addFile("C:\\ws\\p.prj", cviSourceEntry("main.c") + cviSourceEntry("drivers\\wind.c") +
-                                          "[Include Paths]\n"
-                                          "Include Path 1 Is Rel = False\n"
-                                          "Include Path 1 = \"/C/ws/inc/\"\n"
-                                          "Include Path 2 Is Rel = False\n"
-                                          "Include Path 2 = \"/C/author/include\"\n");
-        for (const char* file : {"main.c", "Util.h", "util.h", "Sub\\Deep.h", "drivers\\wind.c",
+        host.addFile("C:\\ws\\p.prj", project({"/C/ws/inc/", "/C/author/include"}));
+        for (const char* file : {"main.c", "util.h", "Sub\\Deep.h", "drivers\\wind.c",
                                  "inc\\Plant.H", "a\\b\\c\\d\\tooDeep.h", ".git\\HEAD"})
             host.addFile(std::string("C:\\ws\\") + file, "");
     }
@@ -40,16 +48,18 @@ struct Overlay : ::testing::Test {
         return runQuorvel({"C:\\ws\\p.prj", "C:\\cvi", "C:\\out", "-cdb", database}, host, console,
                           errors);
     }
-    /// The overlay's folders and their files' names, as written.
-    std::map<std::string, Strings> overlaid() {
-        std::map<std::string, Strings> folders;
+    /// The overlay's folders and their files' names, as written; a file that is not the name
+    /// inside its folder is followed by " -> " and the path it is mapped to.
+    Folders overlaid() {
+        Folders folders;
         const auto overlay = nlohmann::json::parse(host.fileBytes("C:\\out\\cc.overlay.json"));
         for (const auto& folder : overlay["roots"])
             for (const auto& file : folder["contents"]) {
                 const std::string name = file["name"];
-                EXPECT_EQ(file["external-contents"],
-                          folder["name"].get<std::string>() + "\\" + name);
-                folders[folder["name"]].push_back(name);
+                const std::string path = file["external-contents"];
+                folders[folder["name"]].push_back(
+                    path == folder["name"].get<std::string>() + "\\" + name ? name
+                                                                            : name + " -> " + path);
             }
         return folders;
     }
@@ -65,24 +75,24 @@ TEST_F(Overlay, HoldsEverySearchedFolderDownToItsDepthAndEveryEntryPassesIt) {
                              "Corvane/Corvane++ Project Completed!\n";
     ASSERT_GE(console.str().size(), tail.size());
     EXPECT_EQ(console.str().substr(console.str().size() - tail.size()), tail);
-    // Names that differ in case both stay, a subfolder keeps the case it has; three levels
-    // down and no hidden folder; the include folder that is not there is passed over.
-    EXPECT_EQ(overlaid(),
-              (std::map<std::string, Strings>{{"C:\\ws", {"Util.h", "main.c", "p.prj", "util.h"}},
-                                              {"C:\\ws\\Sub", {"Deep.h"}},
-                                              {"C:\\ws\\drivers", {"wind.c"}},
-                                              {"C:\\ws\\inc", {"Plant.H"}},
-                                              {"C:\\cvi\\include", {"ansi_c.h"}}}));
-    // Folders that both entries search, or reach from above, are listed once.
+    // A subfolder keeps the case it has; three levels down and no hidden folder; the include
+    // folder that is not there is passed over.
+    EXPECT_EQ(overlaid(), (Folders{{"C:\\ws", {"main.c", "p.prj", "util.h"}},
+                                   {"C:\\ws\\Sub", {"Deep.h"}},
+                                   {"C:\\ws\\drivers", {"wind.c"}},
+                                   {"C:\\ws\\inc", {"Plant.H"}},
+                                   {"C:\\cvi\\include", {"ansi_c.h"}}}));
+    // Folders that both entries search, or reach from above, are listed once; the folders
+    // above the searched ones are looked into after them.
     EXPECT_EQ(host.listedFolders,
               (Strings{"C:\\ws", "C:\\ws\\Sub", "C:\\ws\\a", "C:\\ws\\a\\b", "C:\\ws\\a\\b\\c",
-                       "C:\\ws\\drivers", "C:\\ws\\inc", "C:\\cvi\\include"}));
+                       "C:\\ws\\drivers", "C:\\ws\\inc", "C:\\cvi\\include", "C:\\", "C:\\cvi"}));
     const auto database = nlohmann::json::parse(host.fileBytes("C:\\out\\cc.json"));
     ASSERT_EQ(database.size(), 2u);
     for (const auto& entry : database) {
         const Strings arguments = entry["arguments"];
-        const Strings end(arguments.end() - 4, arguments.end());
-        EXPECT_EQ(end, (Strings{"-ivfsoverlay", "C:\\out\\cc.overlay.json", "-c",
+        const Strings end(arguments.end() - 5, arguments.end());
+        EXPECT_EQ(end, (Strings{"-ivfsoverlayC:\\out\\cc.overlay.json", "-c", "-x", "c",
                                 entry["file"].get<std::string>()}));
     }
     EXPECT_EQ(host.writtenFiles.back(), "C:\\out\\cc.overlay.json");
@@ -91,7 +101,7 @@ TEST_F(Overlay, HoldsEverySearchedFolderDownToItsDepthAndEveryEntryPassesIt) {
     auto withoutOverlay = database;
     for (auto& entry : withoutOverlay) {
         auto& arguments = entry["arguments"];
-        arguments.erase(arguments.end() - 4, arguments.end() - 2);
+        arguments.erase(arguments.end() - 5);
     }
     prepare();
     host.ignoresCase = true;
@@ -103,20 +113,102 @@ TEST_F(Overlay, HoldsEverySearchedFolderDownToItsDepthAndEveryEntryPassesIt) {
     EXPECT_TRUE(host.listedFolders.empty());
 }
 
-TEST_F(Overlay, LeavesOutWithALineAFolderItCannotListAndANameWithoutAUtf8Form) {
+namespace {
+
+/// An include folder as the project writes it, and the overlay folder it gives, with Quorvel
+/// standing in C:\lib\deep and C: keeping that folder.
+struct SearchedFolder {
+    std::string written;
+    std::string folder;
+    Strings files;
+};
+
+void PrintTo(const SearchedFolder& searched, std::ostream* out) {
+    *out << searched.written;
+}
+
+struct OverlayOfIncludeFolder : Overlay, ::testing::WithParamInterface<SearchedFolder> {};
+
+} // namespace
+
+TEST_P(OverlayOfIncludeFolder, IsTheFolderClangSearchesEachFileMappedToItself) {
+    host.addFile("C:\\ws\\p.prj", project({GetParam().written}));
+    host.addFile("C:\\include\\H.h", "");
+    host.addFile("C:\\lib\\deep\\log.h", "");
+    host.setCurrentFolder("C:\\lib\\deep");
+    ASSERT_EQ(run(), 0);
+    EXPECT_EQ(errors.str(), "");
+    EXPECT_EQ(overlaid().at(GetParam().folder), GetParam().files);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Written, OverlayOfIncludeFolder,
+    ::testing::Values(
+        // The current folder of drive C:, as clang is given it.
+        SearchedFolder{"/c", "c:", {"log.h -> c:log.h"}},
+        // Relative to the entry's directory, not to the folder Quorvel stands in.
+        SearchedFolder{"../include", "C:\\ws\\..\\include", {"H.h"}}));
+
+TEST_F(Overlay, LeavesOutNamesThatDifferOnlyInCaseAndEverythingBelowThemWithALine) {
+    // C:\lib\X is met only on the way to an include folder.
+    host.addFile("C:\\ws\\p.prj", project({"/C/ws/sub", "/C/lib/X/inc"}));
+    for (const char* file :
+         {"ws\\Util.h", "ws\\sub\\s.h", "ws\\sub\\deeper\\d.h", "lib\\X\\inc\\x.h", "lib\\x\\y.h"})
+        host.addFile(std::string("C:\\") + file, "");
+    ASSERT_EQ(run(), 0);
+    EXPECT_EQ(errors.str(), "Left out of the Case Overlay: folders C:\\ws\\Sub and C:\\ws\\sub "
+                            "(their names differ only in letter case)\n"
+                            "Left out of the Case Overlay: files C:\\ws\\Util.h and C:\\ws\\util.h "
+                            "(their names differ only in letter case)\n"
+                            "Left out of the Case Overlay: folders C:\\lib\\X and C:\\lib\\x "
+                            "(their names differ only in letter case)\n");
+    EXPECT_EQ(overlaid(), (Folders{{"C:\\ws", {"main.c", "p.prj"}},
+                                   {"C:\\ws\\drivers", {"wind.c"}},
+                                   {"C:\\ws\\inc", {"Plant.H"}},
+                                   {"C:\\cvi\\include", {"ansi_c.h"}}}));
+}
+
+TEST_F(Overlay, WalksEachRealFolderOnceOnItsOwnFileSystem) {
+    host.addFile("C:\\ws\\p.prj", project({"/C/ws/inc", "/c/ws/inc/", "/C/ws/inc/self"}));
+    host.addLink("C:\\ws\\inc\\self", "C:\\ws\\inc");
+    host.addLink("C:\\ws\\inc\\up", "C:\\ws");
+    host.addLink("C:\\ws\\inc\\out", "C:\\");
+    host.addFile("C:\\ws\\mnt\\m.h", "");
+    host.setFileSystem("C:\\ws\\mnt", 2);
+    ASSERT_EQ(run(), 0);
+    EXPECT_EQ(errors.str(), "Left out of the Case Overlay: folder C:\\ws\\mnt "
+                            "(on another file system)\n"
+                            "Left out of the Case Overlay: folder C:\\ws\\inc\\out "
+                            "(a link to another folder)\n");
+    EXPECT_EQ(host.listedFolders,
+              (Strings{"C:\\ws", "C:\\ws\\Sub", "C:\\ws\\a", "C:\\ws\\a\\b", "C:\\ws\\a\\b\\c",
+                       "C:\\ws\\drivers", "C:\\ws\\inc", "C:\\cvi\\include", "C:\\", "C:\\cvi"}));
+    EXPECT_EQ(overlaid().count("C:\\ws\\mnt"), 0u);
+}
+
+TEST_F(Overlay, LeavesOutWithALineEachFolderItCannotListAndEachNameWithoutAUtf8Form) {
+    // The include folder spelled twice, once for each spelling of its drive.
+    host.addFile("C:\\ws\\p.prj", project({"/C/ws/inc", "/c/ws/inc"}));
+    host.unlistableFolders.insert("C:\\ws\\inc");
     host.unlistableFolders.insert("C:\\ws\\Sub");
     host.addFile("C:\\ws\\M\xFCller.h", "");
     host.addFile("C:\\ws\\\xFC\\x.h", "");
+    host.unnamedEntries["C:\\ws"] = {{"?.h", false, platform::NoName::NotInCodePage},
+                                     {"a\\b", true, platform::NoName::HoldsBackslash}};
     ASSERT_EQ(run(), 0);
-    EXPECT_EQ(errors.str(), "Left out of the Case Overlay: file C:\\ws\\M\xFCller.h "
+    EXPECT_EQ(errors.str(), "Left out of the Case Overlay: file C:\\ws\\?.h "
+                            "(its name cannot be written in the code page of the names)\n"
+                            "Left out of the Case Overlay: folder C:\\ws\\a\\b "
+                            "(its name holds a \"\\\")\n"
+                            "Left out of the Case Overlay: file C:\\ws\\M\xFCller.h "
                             "(cannot be written as UTF-8)\n"
                             "Left out of the Case Overlay: folder C:\\ws\\Sub (cannot be listed)\n"
+                            "Left out of the Case Overlay: folder C:\\ws\\inc (cannot be listed)\n"
                             "Left out of the Case Overlay: folder C:\\ws\\\xFC "
                             "(cannot be written as UTF-8)\n");
     const auto folders = overlaid();
-    EXPECT_EQ(folders.at("C:\\ws"), (Strings{"Util.h", "main.c", "p.prj", "util.h"}));
+    EXPECT_EQ(folders.at("C:\\ws"), (Strings{"main.c", "p.prj", "util.h"}));
     EXPECT_EQ(folders.count("C:\\ws\\Sub"), 0u);
-    EXPECT_EQ(folders.at("C:\\ws\\inc"), Strings{"Plant.H"});
 }
 
 TEST_F(Overlay, ThatCannotBeWrittenFailsTheRunAfterTheDatabase) {
