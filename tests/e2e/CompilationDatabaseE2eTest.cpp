@@ -63,9 +63,10 @@ std::string textOf(const fs::path& file) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-/// The exit status of a command given as its words, in a shell; its output in log.
-int runWords(const Strings& words, const fs::path& log) {
-    std::string command;
+/// The exit status of a command given as its words, in a shell in folder, as a tool runs an
+/// entry's arguments in its directory; its output in log.
+int runWords(const Strings& words, const fs::path& folder, const fs::path& log) {
+    std::string command = "cd '" + folder.string() + "' && ";
     for (const std::string& word : words) {
         command += "'";
         for (char c : word)
@@ -82,7 +83,7 @@ int cppcheckConfig(const fs::path& folder, const fs::path& log, Strings& missing
     const int status =
         runWords({"cppcheck", "--project=" + (folder / "compile_commands.json").string(),
                   "--check-config", "--template={file}:{line}:{id}:{message}"},
-                 log);
+                 folder, log);
     std::ifstream in(log);
     missing.clear();
     for (std::string line; std::getline(in, line);)
@@ -119,7 +120,12 @@ TEST_F(ExampleDatabase, HoldsEachExampleSourceThereByItsNameOnDiskAsCWithItsFold
         arguments.insert(arguments.end(), defines.begin(), defines.end());
         if (!underWine())
             arguments.push_back("-ivfsoverlay" + pathOf(overlay));
-        arguments.insert(arguments.end(), {"-c", "-x", "c", pathOf(folder + "\\" + file)});
+        // On Linux the source is named from the entry's directory: cppcheck takes a path that
+        // begins with "/D" for a definition.
+        std::string source = file;
+        std::replace(source.begin(), source.end(), '\\', '/');
+        arguments.insert(arguments.end(),
+                         {"-c", "-x", "c", underWine() ? pathOf(folder + "\\" + file) : source});
         return nlohmann::json{{"directory", pathOf(folder)},
                               {"arguments", arguments},
                               {"file", pathOf(folder + "\\" + file)}};
@@ -216,7 +222,8 @@ TEST_F(ExampleDatabase, FindsAHeaderNamedInAnotherCaseThroughTheOverlayAsClangWa
     Strings arguments = anemometer["arguments"];
     std::replace(arguments.begin(), arguments.end(), std::string("-c"),
                  std::string("-fsyntax-only"));
-    EXPECT_EQ(runWords(arguments, log), 0) << textOf(log);
+    EXPECT_EQ(runWords(arguments, anemometer["directory"].get<std::string>(), log), 0)
+        << textOf(log);
     EXPECT_NE(textOf(log).find("warning: non-portable path to file '\"station.h\"'; specified "
                                "path differs in case from file name on disk "
                                "[-Wnonportable-include-path]"),
@@ -330,7 +337,7 @@ TEST_F(ForeignFolders, LeaveTheSourceItsEntryWithoutThemAndClangdChecksIt) {
     Strings expected = debugDialect("-std=gnu89");
     expected.insert(expected.end(),
                     {"-I", box.host("C:\\ws\\inc").string(), "-DRATE=10",
-                     "-ivfsoverlay" + box.host(overlay).string(), "-c", "-x", "c", file});
+                     "-ivfsoverlay" + box.host(overlay).string(), "-c", "-x", "c", "main.c"});
     EXPECT_EQ(written[0], (nlohmann::json{{"directory", box.host("C:\\ws").string()},
                                           {"arguments", expected},
                                           {"file", file}}));
