@@ -128,6 +128,13 @@ public:
     /// Creates or truncates a file for writing its bytes; null when it cannot be opened.
     virtual std::unique_ptr<ByteSink> openForWriting(const std::string& path) = 0;
 
+    /// Puts the file at from in the place of the file at to, whole, replacing it: a reader of
+    /// to sees the old file or the new one, never a part. False, changing nothing, on failure.
+    virtual bool replaceFile(const std::string& from, const std::string& to) = 0;
+
+    /// Removes a file. False when it cannot be removed.
+    virtual bool removeFile(const std::string& path) = 0;
+
     /// The Windows form of a path as the host's own dialogs return it; the path
     /// unchanged when it has no such form.
     virtual std::string windowsPathOf(const std::string& hostPath) = 0;

@@ -283,6 +283,18 @@ std::unique_ptr<ByteSink> PosixHost::openForWriting(const std::string& path) {
     return openStdioSink(*host);
 }
 
+bool PosixHost::replaceFile(const std::string& from, const std::string& to) {
+    const auto source = hostPathOf(from);
+    const auto target = hostPathOf(to);
+    return source && target && !source->empty() && !target->empty() &&
+           std::rename(source->c_str(), target->c_str()) == 0;
+}
+
+bool PosixHost::removeFile(const std::string& path) {
+    const auto host = hostPathOf(path);
+    return host && !host->empty() && unlink(host->c_str()) == 0;
+}
+
 std::string PosixHost::windowsPathOf(const std::string& hostPath) {
     std::string absolute = hostPath;
     if (absolute.empty() || absolute[0] != '/') {

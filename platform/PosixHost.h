@@ -36,6 +36,8 @@ public:
     bool namesIgnoreCase() const override { return false; }
     std::unique_ptr<ByteSource> openForReading(const std::string& path) override;
     std::unique_ptr<ByteSink> openForWriting(const std::string& path) override;
+    bool replaceFile(const std::string& from, const std::string& to) override;
+    bool removeFile(const std::string& path) override;
     std::string windowsPathOf(const std::string& hostPath) override;
 
     /// The host path of a Windows-form path; nothing when it lies on an unmapped drive,

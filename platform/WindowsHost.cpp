@@ -181,6 +181,16 @@ public:
         return openStdioSink(path);
     }
 
+    bool replaceFile(const std::string& from, const std::string& to) override {
+        return !namesNothing(from) && !namesNothing(to) &&
+               MoveFileExA(from.c_str(), to.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    }
+
+    bool removeFile(const std::string& path) override {
+        return !namesNothing(path) && DeleteFileA(path.c_str()) != 0;
+    }
+
     std::string windowsPathOf(const std::string& hostPath) override {
         std::string path = hostPath;
         for (char& c : path)

@@ -261,6 +261,23 @@ std::unique_ptr<platform::ByteSink> FakeHost::openForWriting(const std::string& 
         files, key, fault == writeFaults.end() ? std::nullopt : std::optional(fault->second));
 }
 
+bool FakeHost::replaceFile(const std::string& from, const std::string& to) {
+    const std::string source = canonical(from);
+    const std::string target = canonical(to);
+    const auto found = files.find(source);
+    if (found == files.end() || target.empty() || folders.count(target) ||
+        !folders.count(parentOf(target)))
+        return false;
+    std::string bytes = std::move(found->second);
+    files.erase(found);
+    files[target] = std::move(bytes);
+    return true;
+}
+
+bool FakeHost::removeFile(const std::string& path) {
+    return files.erase(canonical(path)) > 0;
+}
+
 void FakeHost::failStep(const std::string& path, FileStep step, std::size_t afterBytes) {
     writeFaults.insert_or_assign(canonical(path), WriteFault{step, afterBytes});
 }

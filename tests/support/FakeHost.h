@@ -30,6 +30,9 @@ public:
     bool namesIgnoreCase() const override { return ignoresCase; }
     std::unique_ptr<platform::ByteSource> openForReading(const std::string& path) override;
     std::unique_ptr<platform::ByteSink> openForWriting(const std::string& path) override;
+    /// Moves a file over another; fails when from is no file or to cannot be a file.
+    bool replaceFile(const std::string& from, const std::string& to) override;
+    bool removeFile(const std::string& path) override;
     std::string windowsPathOf(const std::string& hostPath) override { return hostPath; }
     /// The path itself, as the tools would take it; on a drive this host does not have, not
     /// UTF-8 or with a NUL byte it has none, and says why, as the POSIX host does.
@@ -41,14 +44,14 @@ public:
     void addFolder(const std::string& folder);
     /// Makes a file with the given bytes, and the folders above it.
     void addFile(const std::string& path, const std::string& bytes);
-    /// Sets the current drive and its current folder ("D:\work").
-    void setCurrentFolder(const std::string& folder);
-    /// Sets the folder a drive keeps without making it current.
     /// Makes a link at path to the folder or file target, which its folder lists; paths
     /// through it name nothing.
     void addLink(const std::string& path, const std::string& target);
     /// Puts folder and everything below it on the file system id (0 unless set).
     void setFileSystem(const std::string& folder, std::uint64_t id);
+    /// Sets the current drive and its current folder ("D:\work").
+    void setCurrentFolder(const std::string& folder);
+    /// Sets the folder a drive keeps without making it current.
     void setDriveFolder(const std::string& folder);
 
     bool isFolder(const std::string& path);
@@ -66,11 +69,11 @@ public:
     std::vector<std::string> listedFolders;
     /// Canonical paths of folders that cannot be listed.
     std::set<std::string> unlistableFolders;
+    /// The names on disk without a form here that the folder at each canonical path holds.
+    std::map<std::string, std::vector<platform::UnnamedEntry>> unnamedEntries;
     /// Whether the host answers that its names ignore case: yes, as Windows does, unless a
     /// test says otherwise.
     bool ignoresCase = true;
-    /// The names on disk without a form here that the folder at each canonical path holds.
-    std::map<std::string, std::vector<platform::UnnamedEntry>> unnamedEntries;
     /// Canonical paths that cannot be opened for writing.
     std::set<std::string> failingWrites;
 
@@ -100,7 +103,7 @@ private:
     char currentDrive = 'C';
     std::set<std::string> folders;
     std::map<std::string, std::string> files;
-};
     std::map<std::string, std::string> links;
     std::map<std::string, std::uint64_t> fileSystems;
     std::map<std::string, std::uint64_t> folderNumbers;
+};
