@@ -49,10 +49,21 @@ bool CompilationDatabaseStep::refusesNoRunFile() const {
     std::vector<RunFile> files = inputs.runFiles;
     for (const DatabaseProject& project : inputs.projects)
         addSources(*project.group, files);
+    DiskNames disk(host);
     for (const RunFile& output : outputs) {
         const std::string place = placeOf(output.path, ignoreCase);
+        const std::string anyCase = placeOf(output.path, true);
+        // Where names heed case, a source the project names in another case than the disk is
+        // still the file an output spelt as on the disk would replace.
+        auto sameOnDisk = [&](const RunFile& file) {
+            const std::string existing = withoutDotParts(output.path);
+            const std::optional<std::string> found = disk.find(withoutDotParts(file.path));
+            return found && host.exists(existing) &&
+                   placeOf(*found, false) == placeOf(existing, false);
+        };
         for (const RunFile& file : files)
-            if (placeOf(file.path, ignoreCase) == place) {
+            if (placeOf(file.path, ignoreCase) == place ||
+                (placeOf(file.path, true) == anyCase && sameOnDisk(file))) {
                 log.printError("Not written: " + output.role + " " + output.path +
                                " would replace " + file.role + " " + file.path);
                 return false;

@@ -468,9 +468,11 @@ TEST_P(RefusedPath, EndsTheRunBeforeAnythingIsWritten) {
     host.addFile("C:\\ws\\all.cws", "Project 0001 = \"main/main.prj\"\n");
     host.addFile("C:\\ws\\main\\main.prj",
                  cviSourceEntry("main.c") + cviSourceEntry("main.overlay.json") +
+                     cviSourceEntry("util.c") +
                      "[Default Build Config Debug]\nCompiler Defines = \"/DX\"\n");
     host.addFile("C:\\ws\\main\\main.c", "int x;");
     host.addFile("C:\\ws\\main\\main.overlay.json", "{}");
+    host.addFile("C:\\ws\\main\\Util.c", "");
     std::ostringstream console;
     std::ostringstream errors;
     EXPECT_EQ(runQuorvel({"C:\\ws\\all.cws", "C:\\cvi", "C:\\out", "-cdb", GetParam().first}, host,
@@ -495,6 +497,10 @@ INSTANTIATE_TEST_SUITE_P(
         std::pair{"C:\\ws\\main\\.\\main.c", "Not written: the Compilation Database "
                                              "C:\\ws\\main\\.\\main.c would replace the source "
                                              "file C:\\ws\\main\\main.c\n"},
+        // Listed in another case than the disk has it, the source is still that file.
+        std::pair{"C:\\ws\\main\\Util.c", "Not written: the Compilation Database "
+                                          "C:\\ws\\main\\Util.c would replace the source "
+                                          "file C:\\ws\\main\\util.c\n"},
         std::pair{"C:\\ws\\main\\main.json", "Not written: the Case Overlay "
                                              "C:\\ws\\main\\main.overlay.json would replace "
                                              "the source file C:\\ws\\main\\main.overlay.json\n"},
