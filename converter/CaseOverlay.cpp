@@ -94,7 +94,7 @@ std::string twinsPart(const std::string& folder,
 /// of the overlay once however many entries search it or reach it from above.
 class OverlayLister {
 public:
-    OverlayLister(platform::Host& host) : host(host) {}
+    explicit OverlayLister(platform::Host& host) : host(host) {}
 
     /// Adds a searched folder, with its subfolders caseOverlayDepth levels down.
     void search(const std::string& path) {
