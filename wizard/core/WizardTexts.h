@@ -53,8 +53,8 @@ inline constexpr const char* extensionBoxes[] = {"*.cpp", "*.cc", "*.cxx", "*.c"
 inline constexpr char compilationDatabaseBox[] = "Also write compile_commands.json for clang tools";
 inline constexpr char keepEntriesBox[] = "Keep other entries";
 inline constexpr char keepEntriesTip[] =
-    "Keep the entries the file already holds, those of other projects say; only the entries of "
-    "the sources converted now are written anew.";
+    "Keep the entries the file already holds, such as those of other projects; only the entries "
+    "of the sources converted now are written anew.";
 inline constexpr char databaseFileLabel[] = "File";
 inline constexpr char databaseFileTip[] =
     "The compilation database to write: compile_commands.json in the destination folder unless "
