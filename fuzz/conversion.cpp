@@ -69,7 +69,14 @@ void checkRun(const std::vector<std::string>& args, FakeHost& host, const std::s
                   "a conversion that ends with 0 is announced and completed");
     } else {
         fuzzCheck(status == 1, "a failed conversion ends with 1");
-        fuzzCheck(startsWith(last, "Could not open file: ") ||
+        // A database that would replace a file of the run, or that cannot keep the entries
+        // asked for, stops the run before anything is written, with one line of its own.
+        const bool refused =
+            console.str().empty() && startsWith(lastLine(errors.str()), "Not written: ");
+        fuzzCheck(refused == (host.madeFolders.empty() && host.writtenFiles.empty() &&
+                              console.str().empty()),
+                  "a run refused before anything is written says so, and only then");
+        fuzzCheck(refused || startsWith(last, "Could not open file: ") ||
                       startsWith(last, "Could not create directory: ") ||
                       startsWith(last, "Could not write file: "),
                   "a failed conversion ends with the line that says what failed");
