@@ -73,6 +73,8 @@ private:
     bool wholeConversion();
     /// The large conversion with -cdb against cp -a of its output; prints the overlay's size.
     bool conversionWithDatabase(const Input& input, const std::string& label);
+    /// The number of entries in a database Quorvel wrote.
+    static std::size_t entriesIn(const std::filesystem::path& database);
     /// Makes every C source that the Corvane project file lists, empty; throws for one outside
     /// drive C:, the work folder.
     void makeSourcesOf(const std::filesystem::path& projectFile);

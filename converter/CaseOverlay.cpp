@@ -4,6 +4,7 @@
 #include <optional>
 #include <set>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "Host.h"
 #include "JsonText.h"
@@ -96,9 +97,15 @@ class OverlayLister {
 public:
     explicit OverlayLister(platform::Host& host) : host(host) {}
 
-    /// Adds a searched folder, with its subfolders caseOverlayDepth levels down.
+    /// Adds a searched folder, with its subfolders caseOverlayDepth levels down, unless it does
+    /// not exist.
     void search(const std::string& path) {
-        walk(path, host.folderIdentity(path), caseOverlayDepth);
+        // A folder on this machine that is not there is no omission: projects carry their
+        // author's folders. Its identity says it is there; a host that tells none is asked.
+        const std::optional<platform::FolderIdentity> identity = host.folderIdentity(path);
+        if (!identity && !host.exists(path))
+            return;
+        walk(path, identity, caseOverlayDepth);
         searched.push_back(path);
     }
 
@@ -255,6 +262,10 @@ private:
         const std::vector<std::string> parts = partsOf(path);
         std::string above = parts.front() + "\\";
         for (std::size_t i = 1; i < parts.size(); above = inside(above, parts[i]), ++i) {
+            // Searched folders share most of their way from the root: each step is looked at
+            // once.
+            if (!lookedAt.insert(inside(above, parts[i])).second)
+                continue;
             const Folder& folder = find(above, host.folderIdentity(above));
             const std::optional<std::string> name = host.utf8TextOf(parts[i]);
             if (!name)
@@ -292,6 +303,8 @@ private:
     std::set<std::vector<std::string>> twinFolders;
     /// The twins on the way to a searched folder, in folders not walked, as told.
     std::vector<std::string> twinsAbove;
+    /// The folders on the way to a searched folder whose name lookAbove has looked at.
+    std::unordered_set<std::string> lookedAt;
 };
 
 } // namespace
@@ -308,10 +321,7 @@ std::vector<OverlayFolder> listCaseOverlay(const std::vector<std::string>& searc
                                            platform::Host& host, LeftOut& leftOut) {
     OverlayLister lister(host);
     for (const std::string& folder : searchedFolders)
-        // A folder on this machine that is not there is no omission: projects carry their
-        // author's folders.
-        if (host.exists(folder))
-            lister.search(folder);
+        lister.search(folder);
     return lister.finish(leftOut);
 }
 

@@ -97,7 +97,7 @@ std::optional<SourcePaths> sourcePathsOf(const CompileSource& source, DiskNames&
         return std::nullopt;
     }
     std::string folder = withoutTrailingSeparator(withoutDotParts(source.projectFolder));
-    if (std::optional<std::string> folderOnDisk = disk.find(folder))
+    if (std::optional<std::string> folderOnDisk = disk.findFolder(folder))
         folder = std::move(*folderOnDisk);
     platform::Utf8Path directory = host.utf8PathOf(folder);
     if (const auto* why = std::get_if<platform::NoUtf8Path>(&directory)) {

@@ -50,25 +50,32 @@ bool CompilationDatabaseStep::refusesNoRunFile() const {
     for (const DatabaseProject& project : inputs.projects)
         addSources(*project.group, files);
     DiskNames disk(host);
-    for (const RunFile& output : outputs) {
-        const std::string place = placeOf(output.path, ignoreCase);
-        const std::string anyCase = placeOf(output.path, true);
-        // Where names heed case, a source the project names in another case than the disk is
-        // still the file an output spelt as on the disk would replace.
-        auto sameOnDisk = [&](const RunFile& file) {
-            const std::string existing = withoutDotParts(output.path);
-            const std::optional<std::string> found = disk.find(withoutDotParts(file.path));
-            return found && host.exists(existing) &&
-                   placeOf(*found, false) == placeOf(existing, false);
-        };
-        for (const RunFile& file : files)
-            if (placeOf(file.path, ignoreCase) == place ||
-                (placeOf(file.path, true) == anyCase && sameOnDisk(file))) {
-                log.printError("Not written: " + output.role + " " + output.path +
-                               " would replace " + file.role + " " + file.path);
-                return false;
-            }
+    // Where names heed case, a source the project names in another case than the disk is still
+    // the file that an output spelt as on the disk would replace.
+    auto replaces = [&](const RunFile& output, const RunFile& file) {
+        if (placeOf(file.path, ignoreCase) == placeOf(output.path, ignoreCase))
+            return true;
+        const std::string existing = withoutDotParts(output.path);
+        const std::optional<std::string> found = disk.find(withoutDotParts(file.path));
+        return found && host.exists(existing) && placeOf(*found, false) == placeOf(existing, false);
+    };
+    // Each file's place is made once: a large workspace lists hundreds of thousands.
+    std::vector<std::string> outputPlaces;
+    for (const RunFile& output : outputs)
+        outputPlaces.push_back(placeOf(output.path, true));
+    std::vector<const RunFile*> replaced(outputs.size(), nullptr);
+    for (const RunFile& file : files) {
+        const std::string place = placeOf(file.path, true);
+        for (std::size_t i = 0; i < outputs.size(); ++i)
+            if (!replaced[i] && place == outputPlaces[i] && replaces(outputs[i], file))
+                replaced[i] = &file;
     }
+    for (std::size_t i = 0; i < outputs.size(); ++i)
+        if (replaced[i]) {
+            log.printError("Not written: " + outputs[i].role + " " + outputs[i].path +
+                           " would replace " + replaced[i]->role + " " + replaced[i]->path);
+            return false;
+        }
     return true;
 }
 

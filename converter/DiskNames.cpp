@@ -25,6 +25,13 @@ std::optional<std::string> DiskNames::find(const std::string& path) {
     return std::nullopt;
 }
 
+std::optional<std::string> DiskNames::findFolder(const std::string& path) {
+    auto [known, fresh] = folders.try_emplace(path);
+    if (fresh)
+        known->second = find(path);
+    return known->second;
+}
+
 const std::vector<std::string>& DiskNames::namesIn(const std::string& folder) {
     auto [known, fresh] = listed.try_emplace(folder);
     if (fresh) {

@@ -21,10 +21,14 @@ public:
     /// path must be absolute and without "." and ".." parts.
     std::optional<std::string> find(const std::string& path);
 
+    /// find for a folder that many paths share, remembered.
+    std::optional<std::string> findFolder(const std::string& path);
+
 private:
     /// The names in folder, sorted; empty when it cannot be listed.
     const std::vector<std::string>& namesIn(const std::string& folder);
 
     platform::Host& host;
     std::unordered_map<std::string, std::vector<std::string>> listed;
+    std::unordered_map<std::string, std::optional<std::string>> folders;
 };
