@@ -52,6 +52,7 @@ inline constexpr char twinsReason[] = "their names differ only in letter case";
 struct Folder {
     struct Subfolder {
         std::string name;
+        bool isLink = false;
         std::optional<platform::FolderIdentity> identity;
     };
     /// The Windows-form path it was first met by, and its UTF-8 host path (empty when none).
@@ -61,8 +62,10 @@ struct Folder {
     bool listed = false;
     /// Its files as their UTF-8 names and host paths, in byte order of their names.
     std::vector<std::pair<std::string, std::string>> files;
-    /// The subfolders to walk, in byte order of their names.
+    /// The subfolders to walk, in byte order of their names: as listed, then, once the folder is
+    /// walked into, the real ones on its file system with their identities.
     std::vector<Subfolder> subfolders;
+    bool sorted = false;
     /// Its links to folders, by their paths, with the identity of what each leads to.
     std::vector<std::pair<std::string, std::optional<platform::FolderIdentity>>> links;
     /// Each group of its names that differ only in letter case, by the UTF-8 name in upper
@@ -144,6 +147,8 @@ private:
         folder.levels = levels;
         if (!folder.listed || levels == 0)
             return;
+        if (!folder.sorted)
+            sortSubfolders(folder);
         for (const Folder::Subfolder& subfolder : folder.subfolders)
             walk(inside(folder.path, subfolder.name), subfolder.identity, levels - 1);
     }
@@ -213,7 +218,7 @@ private:
             }
             const std::string full = inside(path, entry.name);
             if (entry.isFolder)
-                addSubfolder(folder, entry, full);
+                folder.subfolders.push_back({entry.name, entry.isLink, std::nullopt});
             else
                 addFile(folder, full, names[i]);
         }
@@ -232,15 +237,25 @@ private:
                     twinFolders.insert(foldedPartsOf(*text));
     }
 
-    void addSubfolder(Folder& folder, const platform::FolderEntry& entry, const std::string& full) {
-        std::optional<platform::FolderIdentity> identity = host.folderIdentity(full);
-        // Down real folders only: a link may lead anywhere, up to "/" or round to itself.
-        if (entry.isLink)
-            folder.links.emplace_back(full, identity);
-        else if (identity && folder.identity && identity->fileSystem != folder.identity->fileSystem)
-            folder.omissions.emplace_back("folder " + full, "on another file system");
-        else
-            folder.subfolders.push_back({entry.name, identity});
+    /// Keeps the subfolders of folder to walk into: each one's identity asked only now, since
+    /// a folder looked into from below is never walked.
+    void sortSubfolders(Folder& folder) {
+        folder.sorted = true;
+        std::vector<Folder::Subfolder> real;
+        for (Folder::Subfolder& subfolder : folder.subfolders) {
+            const std::string full = inside(folder.path, subfolder.name);
+            subfolder.identity = host.folderIdentity(full);
+            const auto& identity = subfolder.identity;
+            // Down real folders only: a link may lead anywhere, up to "/" or round to itself.
+            if (subfolder.isLink)
+                folder.links.emplace_back(full, identity);
+            else if (identity && folder.identity &&
+                     identity->fileSystem != folder.identity->fileSystem)
+                folder.omissions.emplace_back("folder " + full, "on another file system");
+            else
+                real.push_back(std::move(subfolder));
+        }
+        folder.subfolders = std::move(real);
     }
 
     void addFile(Folder& folder, const std::string& full, const std::optional<std::string>& name) {
