@@ -12,7 +12,9 @@ std::optional<CaseOverlayPlace> caseOverlayPlace(const std::string& databasePath
     const std::string path = caseOverlayPathOf(databasePath);
     platform::Utf8Path hostPath = host.utf8PathOf(path);
     if (const auto* why = std::get_if<platform::NoUtf8Path>(&hostPath)) {
-        log.printError(overlayLeftOutHeading + path + " (" + reasonForNoUtf8Path(path, *why) + ")");
+        LeftOut leftOut;
+        leftOut.addNoUtf8Path(path, path, *why);
+        LeftOutLines(log, overlayLeftOutHeading).tell(leftOut);
         return std::nullopt;
     }
     return CaseOverlayPlace{path, std::get<std::string>(std::move(hostPath))};

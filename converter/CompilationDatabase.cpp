@@ -13,14 +13,6 @@
 
 namespace {
 
-/// folder without its trailing "\", but a drive root ("C:\") keeps it.
-std::string withoutTrailingSeparator(std::string folder) {
-    const bool driveRoot = folder.size() == 3 && folder[1] == ':';
-    if (!driveRoot && folder.size() > 1 && folder.back() == '\\')
-        folder.pop_back();
-    return folder;
-}
-
 /// The parts of a POSIX path between its "/" separators, empty ones left out.
 std::vector<std::string> partsOf(const std::string& path) {
     std::vector<std::string> parts;

@@ -207,8 +207,7 @@ void CompilationDatabaseStep::addKeptSearchedFolders(const ReadEntry& entry) {
 }
 
 void CompilationDatabaseStep::addSearchedFolder(std::string folder) {
-    if (folder.size() > 1 && folder.back() == '\\' && !(folder.size() == 3 && folder[1] == ':'))
-        folder.pop_back();
+    folder = withoutTrailingSeparator(std::move(folder));
     if (known.insert(folder).second)
         searchedFolders.push_back(std::move(folder));
 }

@@ -20,6 +20,13 @@ std::size_t rootLength(const std::string& path) {
 
 } // namespace
 
+std::string withoutTrailingSeparator(std::string folder) {
+    const bool driveRoot = folder.size() == 3 && folder[1] == ':';
+    if (!driveRoot && folder.size() > 1 && folder.back() == '\\')
+        folder.pop_back();
+    return folder;
+}
+
 std::string withoutDotParts(const std::string& given) {
     std::string path = given;
     for (char& c : path)

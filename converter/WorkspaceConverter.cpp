@@ -103,22 +103,7 @@ DatabaseInputs WorkspaceConverter::readDatabaseInputs(const std::vector<ReadProj
         // In the order of the project lines, as the project list itself.
         named = readWorkspaceConfigurations(workspace);
     }
-    DatabaseInputs inputs{compilationDatabase, appendDatabase, cviDir, {}, {}};
-    if (sourceIsWorkspace())
-        inputs.runFiles.push_back({"the workspace", sourcePath});
-    for (const ReadProject& project : projects)
-        inputs.runFiles.push_back({"the CVI project", project.path});
-    inputs.runFiles.push_back({"the Corvane project file", projectFilePath()});
-    for (const char* extension : {".p_s", ".p_a", ".p_c"})
-        inputs.runFiles.push_back({"the personality file", getDefaultPersonality(extension)});
-    for (const std::string* given :
-         {&messagePersonality, &analyserPersonality, &compilerPersonality})
-        if (!given->empty())
-            inputs.runFiles.push_back({"the personality file", *given});
-    std::vector<std::string> ownPersonalities;
-    rootGroup->listOwnPersonalities(std::string(), ownPersonalities);
-    for (std::string& personality : ownPersonalities)
-        inputs.runFiles.push_back({"the personality file", std::move(personality)});
+    DatabaseInputs inputs{compilationDatabase, appendDatabase, cviDir, {}, runFilesOf(projects)};
     for (const ReadProject& project : projects) {
         CviLineReader file = openCviFile(project.path);
         const CviProjectConfigs configs = readProjectConfigs(file);
@@ -132,6 +117,27 @@ DatabaseInputs WorkspaceConverter::readDatabaseInputs(const std::vector<ReadProj
         inputs.projects.push_back({project.group, std::move(build)});
     }
     return inputs;
+}
+
+std::vector<RunFile>
+WorkspaceConverter::runFilesOf(const std::vector<ReadProject>& projects) const {
+    std::vector<RunFile> files;
+    if (sourceIsWorkspace())
+        files.push_back({"the workspace", sourcePath});
+    for (const ReadProject& project : projects)
+        files.push_back({"the CVI project", project.path});
+    files.push_back({"the Corvane project file", projectFilePath()});
+    for (const char* extension : {".p_s", ".p_a", ".p_c"})
+        files.push_back({"the personality file", getDefaultPersonality(extension)});
+    for (const std::string* given :
+         {&messagePersonality, &analyserPersonality, &compilerPersonality})
+        if (!given->empty())
+            files.push_back({"the personality file", *given});
+    std::vector<std::string> ownPersonalities;
+    rootGroup->listOwnPersonalities(std::string(), ownPersonalities);
+    for (std::string& personality : ownPersonalities)
+        files.push_back({"the personality file", std::move(personality)});
+    return files;
 }
 
 int WorkspaceConverter::run() {

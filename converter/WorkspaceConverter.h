@@ -98,6 +98,9 @@ private:
     /// lacks a configuration asked for is told on the error stream. Throws AsciiReaderError
     /// code 2.
     DatabaseInputs readDatabaseInputs(const std::vector<ReadProject>& projects);
+    /// The files the run reads or writes besides the projects' sources: the workspace, the
+    /// projects, the project file and every personality file it names or writes.
+    std::vector<RunFile> runFilesOf(const std::vector<ReadProject>& projects) const;
     /// Opens a CVI file for reading by lines, naming it for the failure line. Throws
     /// AsciiReaderError code 2 when it cannot be opened.
     CviLineReader openCviFile(const std::string& path);
